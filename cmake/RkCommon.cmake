@@ -1,0 +1,29 @@
+# Compiler settings shared by every target of the project.
+
+if(WIN32)
+  set(RK_WINDOWS TRUE)
+else()
+  set(RK_WINDOWS FALSE)
+endif()
+
+add_library(rk_options INTERFACE)
+target_compile_options(rk_options INTERFACE
+  -Wall -Wextra -Wshadow -Wconversion -Wno-sign-conversion -Wcast-function-type)
+if(NOT RK_WINDOWS)
+  # gcc's unique symbols keep a shared object from ever being unloaded;
+  # unload order and release are part of what the tests check.
+  target_compile_options(rk_options INTERFACE -fno-gnu-unique)
+endif()
+
+if(RK_SANITIZE)
+  set(RK_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_compile_options(${RK_SANITIZER_FLAGS})
+  add_link_options(${RK_SANITIZER_FLAGS})
+endif()
+
+# Names a shared library exactly `name.dll` on both flavours: the stand-in
+# DB2 client keeps DB2's file names on Linux too, where dlopen finds them
+# through LD_LIBRARY_PATH.
+function(rk_name_as_dll target name)
+  set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${name} SUFFIX ".dll")
+endfunction()

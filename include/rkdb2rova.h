@@ -1,0 +1,160 @@
+/*
+ * rkdb2rova.h - the public interface of RkDb2Rova.dll.
+ *
+ * RkDb2Rova.dll inspects and maintains the IBM DB2 client installed on the
+ * same machine: it lists the catalogued databases joined with their nodes,
+ * reads one database's details, catalogs and uncatalogs a remote TCP/IP
+ * database, tests a CLI connection and gives DB2's error text.
+ *
+ * Every export uses the __stdcall convention and is exported under its
+ * undecorated name. Hosts usually load the library at run time; the
+ * RKDB2_PFN_* pointer types below match the exports for GetProcAddress.
+ *
+ * Handles: RkDatabaseList and RkDatabaseEntry are opaque. The library owns
+ * them; no export releases them, and they stay valid until the library is
+ * unloaded.
+ */
+#ifndef RKDB2ROVA_H
+#define RKDB2ROVA_H
+
+#include <stddef.h>
+
+#if defined(_WIN32)
+#  define RKDB2_CALL __stdcall
+#else
+#  define RKDB2_CALL
+#endif
+
+#ifndef RKDB2_API
+#  define RKDB2_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef struct RkDatabaseList RkDatabaseList;
+typedef struct RkDatabaseEntry RkDatabaseEntry;
+
+/* Size of the DBMS-name field that RkConnect fills: 8 bytes, not terminated
+ * when the name has eight characters or more. */
+#define RKDB2_DBMS_NAME_SIZE 8
+
+/* The largest message RkConnect writes, terminator included. A host passes
+ * a message buffer of at least this many bytes. */
+#define RKDB2_CONNECT_MESSAGE_MAX 32767
+
+/* DatabaseDetails: the 1755-byte record GetDatabaseDetails writes. Fifteen
+ * consecutive text slots, each holding its text followed by a NUL; bytes
+ * behind a slot's NUL are left as they were. */
+#define RKDB2_DETAILS_SIZE 1755
+
+#define RKDB2_DETAILS_DATABASE_NAME_OFFSET    0
+#define RKDB2_DETAILS_HOST_NAME_OFFSET        50
+#define RKDB2_DETAILS_SERVICE_NAME_OFFSET     305
+#define RKDB2_DETAILS_INSTANCE_NAME_OFFSET    355
+#define RKDB2_DETAILS_ALIAS_OFFSET            405
+#define RKDB2_DETAILS_DRIVE_PATH_OFFSET       455
+#define RKDB2_DETAILS_INTERNAL_NAME_OFFSET    485
+#define RKDB2_DETAILS_NODE_NAME_OFFSET        535
+#define RKDB2_DETAILS_DATABASE_TYPE_OFFSET    585
+#define RKDB2_DETAILS_COMMENT_OFFSET          840
+#define RKDB2_DETAILS_ENTRY_TYPE_OFFSET       1095
+#define RKDB2_DETAILS_AUTHENTICATION_OFFSET   1145
+#define RKDB2_DETAILS_ALT_HOST_NAME_OFFSET    1400
+#define RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET  1655
+#define RKDB2_DETAILS_PLATFORM_OFFSET         1705
+
+typedef struct DatabaseDetails {
+    char databaseName[50];
+    char hostName[255];
+    char serviceName[50];
+    char instanceName[50];
+    char alias[50];
+    char drivePath[30];
+    char internalName[50];
+    char nodeName[50];
+    char databaseType[255];
+    char comment[255];
+    char entryType[50];
+    char authentication[255];
+    char altHostName[255];
+    char altPortNumber[50];
+    char platform[50];
+} DatabaseDetails;
+
+#if defined(__cplusplus)
+#  define RKDB2_STATIC_ASSERT(cond, msg) static_assert(cond, msg)
+#else
+#  define RKDB2_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
+#endif
+
+RKDB2_STATIC_ASSERT(sizeof(DatabaseDetails) == RKDB2_DETAILS_SIZE, "DatabaseDetails is 1755 bytes");
+RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, databaseName) == RKDB2_DETAILS_DATABASE_NAME_OFFSET, "databaseName");
+RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, hostName) == RKDB2_DETAILS_HOST_NAME_OFFSET, "hostName");
+RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, serviceName) == RKDB2_DETAILS_SERVICE_NAME_OFFSET, "serviceName");
+RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, instanceName) == RKDB2_DETAILS_INSTANCE_NAME_OFFSET, "instanceName");
+RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, alias) == RKDB2_DETAILS_ALIAS_OFFSET, "alias");
+RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, drivePath) == RKDB2_DETAILS_DRIVE_PATH_OFFSET, "drivePath");
+RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, internalName) == RKDB2_DETAILS_INTERNAL_NAME_OFFSET, "internalName");
+RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, nodeName) == RKDB2_DETAILS_NODE_NAME_OFFSET, "nodeName");
+RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, databaseType) == RKDB2_DETAILS_DATABASE_TYPE_OFFSET, "databaseType");
+RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, comment) == RKDB2_DETAILS_COMMENT_OFFSET, "comment");
+RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, entryType) == RKDB2_DETAILS_ENTRY_TYPE_OFFSET, "entryType");
+RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, authentication) == RKDB2_DETAILS_AUTHENTICATION_OFFSET, "authentication");
+RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, altHostName) == RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, "altHostName");
+RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, altPortNumber) == RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET, "altPortNumber");
+RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, platform) == RKDB2_DETAILS_PLATFORM_OFFSET, "platform");
+
+/* Ordinal 1. Copies DB2's error text for the list's last DB2 call into
+ * `text`, cut to fit: only the low 16 bits of `size` count, read as a
+ * signed number. Writes nothing for a null or unknown list. */
+RKDB2_API void RKDB2_CALL CRkDatabaseListGetError(RkDatabaseList *list, char *text, int size);
+
+/* Ordinal 2. A new list handle, or null when the DB2 client (db2app.dll,
+ * db2sys.dll) cannot be loaded. */
+RKDB2_API RkDatabaseList *RKDB2_CALL CRkDatabaseListNew(void);
+
+/* Ordinal 3. The entry after the current one, or null at the end. */
+RKDB2_API RkDatabaseEntry *RKDB2_CALL CRkDatabaseListNext(RkDatabaseList *list);
+
+/* Ordinal 4. Reads the node and system database directories into the list;
+ * *first receives the first entry of this population, or null. 1 on
+ * success, 0 on failure (see CRkDatabaseListGetError). */
+RKDB2_API int RKDB2_CALL CRkDatabaseListPopulate(RkDatabaseList *list, RkDatabaseEntry **first);
+
+/* Ordinal 5. Catalogs a TCP/IP node named after the first eight characters
+ * of `hostName` and the database `databaseName` at it. The message buffer
+ * receives the empty text on success, the failure text otherwise. */
+RKDB2_API int RKDB2_CALL CatalogDatabase(const char *hostName, const char *databaseName,
+                                         char *message, int messageSize);
+
+/* Ordinal 6. Writes the entry's DatabaseDetails record (RKDB2_DETAILS_SIZE
+ * bytes at `record`). Writes nothing for a null entry or record. */
+RKDB2_API void RKDB2_CALL GetDatabaseDetails(RkDatabaseEntry *entry, char *record);
+
+/* Ordinal 7. Tests a CLI connection. 1 when the connection succeeded.
+ * `dbmsName` receives RKDB2_DBMS_NAME_SIZE bytes; `message` receives the
+ * rendered CLI diagnostics, at most RKDB2_CONNECT_MESSAGE_MAX bytes. */
+RKDB2_API int RKDB2_CALL RkConnect(const char *dataSource, const char *user, const char *password,
+                                   char *dbmsName, char *message);
+
+/* Ordinal 8. Uncatalogs the database `alias`, then the node `nodeName`.
+ * Message buffer as for CatalogDatabase. */
+RKDB2_API int RKDB2_CALL UncatalogDatabase(const char *alias, const char *nodeName,
+                                           char *message, int messageSize);
+
+typedef void (RKDB2_CALL *RKDB2_PFN_CRkDatabaseListGetError)(RkDatabaseList *, char *, int);
+typedef RkDatabaseList *(RKDB2_CALL *RKDB2_PFN_CRkDatabaseListNew)(void);
+typedef RkDatabaseEntry *(RKDB2_CALL *RKDB2_PFN_CRkDatabaseListNext)(RkDatabaseList *);
+typedef int (RKDB2_CALL *RKDB2_PFN_CRkDatabaseListPopulate)(RkDatabaseList *, RkDatabaseEntry **);
+typedef int (RKDB2_CALL *RKDB2_PFN_CatalogDatabase)(const char *, const char *, char *, int);
+typedef void (RKDB2_CALL *RKDB2_PFN_GetDatabaseDetails)(RkDatabaseEntry *, char *);
+typedef int (RKDB2_CALL *RKDB2_PFN_RkConnect)(const char *, const char *, const char *, char *, char *);
+typedef int (RKDB2_CALL *RKDB2_PFN_UncatalogDatabase)(const char *, const char *, char *, int);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* RKDB2ROVA_H */

@@ -1,0 +1,37 @@
+#pragma once
+// The stand-in client's test hooks, after SQLite's overridable system-call
+// table: every entry point announces itself here first. The call is appended
+// to the call log, and a scenario may tell the entry point to fail instead
+// of doing its work.
+//
+//   RKDB2_SIM_CALL_LOG  file that receives one line per call ("sqlenops_api@12")
+//                       and per library load and unload ("load db2app.dll")
+//   RKDB2_SIM_FAULTS    comma-separated rules NAME[#N]=VALUE: the N-th call
+//                       (counted from 1 in this process; every call without
+//                       #N) of entry point NAME yields VALUE: an SQLCODE for
+//                       the administrative calls, the result for the message
+//                       and CLI calls. NAME is the entry point's Windows export
+//                       name, decoration included, on every platform.
+//
+// Both are read afresh on every call, so a test may change them between calls.
+
+#include <optional>
+#include <string>
+
+namespace rk::sim {
+
+// Records the call and counts it; returns the injected value when a rule
+// matches this call.
+std::optional<int> EnterCall(const char* exportName);
+
+// Appends one line to the call log, if one is configured.
+void LogLine(const std::string& line);
+
+// The value of an environment variable, or empty text.
+std::string GetEnv(const char* name);
+
+// A path from the environment in the platform's form: under Wine a Unix
+// path "/x/y" becomes "Z:/x/y".
+std::string PlatformPath(const std::string& path);
+
+} // namespace rk::sim

