@@ -12,7 +12,7 @@ namespace {
 
 class NullHandle : public testing::Test {
 protected:
-    rk::test::HostLibrary library;
+    rk::host::HostLibrary library;
     // Memory that is not a handle the library handed out.
     alignas(8) unsigned char foreign[256] = {};
 

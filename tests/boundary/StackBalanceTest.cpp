@@ -52,7 +52,7 @@ unsigned Arg(const void* pointer) { return static_cast<unsigned>(reinterpret_cas
 
 class StackBalance : public testing::Test {
 protected:
-    rk::test::HostLibrary library;
+    rk::host::HostLibrary library;
     char buffer[RKDB2_CONNECT_MESSAGE_MAX] = {};
     char dbmsName[8] = {};
     void* entry = nullptr;

@@ -1,5 +1,7 @@
 #include "TestPaths.h"
 
+#include "HostLibrary.h"
+
 #include <atomic>
 #include <cstdio>
 #include <string>
@@ -13,45 +15,17 @@
 
 namespace rk::test {
 
-std::string ExecutableDir()
-{
-#if defined(_WIN32)
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-#else
-    char path[PATH_MAX] = {};
-    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length > 0)
-        path[length] = '\0';
-#endif
-    std::string full(path);
-    const auto slash = full.find_last_of("/\\");
-    return slash == std::string::npos ? std::string(".") : full.substr(0, slash);
-}
+std::string ExecutableDir() { return host::ExecutableDir(); }
 
 std::string BuildDir() { return ExecutableDir() + "/.."; }
 
-std::string ProductLibraryPath()
-{
-#if defined(_WIN32)
-    return ExecutableDir() + "/RkDb2Rova.dll";
-#else
-    return ExecutableDir() + "/RkDb2Rova.so";
-#endif
-}
+std::string ProductLibraryPath() { return host::DefaultLibraryPath(); }
 
 std::string SimDir() { return BuildDir() + "/db2sim"; }
 
 std::string DoublesDir(const std::string& variant) { return BuildDir() + "/doubles/" + variant; }
 
-std::string PlatformPath(const std::string& path)
-{
-#if defined(_WIN32)
-    if (!path.empty() && path[0] == '/')
-        return "Z:" + path;
-#endif
-    return path;
-}
+std::string PlatformPath(const std::string& path) { return host::PlatformPath(path); }
 
 std::string TemporaryPath(const std::string& stem)
 {

@@ -7,12 +7,13 @@
 
 #include "rkdb2rova.h"
 
-namespace rk::test {
+namespace rk::host {
 
 class HostLibrary {
 public:
     explicit HostLibrary(const std::string& path);
-    HostLibrary();  // the library of this build
+    // RKDB2_LIBRARY if set, else RkDb2Rova beside the running program.
+    HostLibrary();
     ~HostLibrary();
     HostLibrary(const HostLibrary&) = delete;
     HostLibrary& operator=(const HostLibrary&) = delete;
@@ -36,4 +37,12 @@ private:
     void* m_handle = nullptr;
 };
 
-} // namespace rk::test
+// The directory of the running program.
+std::string ExecutableDir();
+// The product library beside the running program.
+std::string DefaultLibraryPath();
+// A path in the form the running platform takes: under Wine, Unix paths
+// "/x" become "Z:/x".
+std::string PlatformPath(const std::string& path);
+
+} // namespace rk::host
