@@ -7,18 +7,27 @@
 #include "rkdb2rova.h"
 
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "boundary/ModuleState.h"
 #include "boundary/TruncatingCopy.h"
 #include "catalog/CatalogOperations.h"
 #include "connect/CRkConnectionTest.h"
+#include "directory/DatabaseDetailsRecord.h"
 
+using rk::boundary::LowSigned16;
 using rk::boundary::TruncatingCopy;
 
 namespace {
 
 std::string TextOrEmpty(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
+
+RkDatabaseEntry* ToHandle(const CRkDatabaseEntry* entry)
+{
+    // The host holds entries as opaque pointers; it never writes through them.
+    return reinterpret_cast<RkDatabaseEntry*>(const_cast<CRkDatabaseEntry*>(entry));
+}
 
 } // namespace
 
@@ -27,9 +36,16 @@ extern "C" {
 RKDB2_API void RKDB2_CALL CRkDatabaseListGetError(RkDatabaseList* list, char* text, int size)
 {
     try {
-        (void)list;
-        (void)text;
-        (void)size;
+        rk::db2::Sqlca ca;
+        {
+            std::lock_guard<std::mutex> lock(g_directoryLock);
+            const CRkDatabaseList* own = g_databaseLists.Find(list);
+            if (own == nullptr)
+                return;
+            ca = own->GetSqlca();
+        }
+        // DB2's message lookups run outside the lock, on a copy.
+        TruncatingCopy(g_db2SysLib.GetErrorText(ca), text, LowSigned16(size));
     } catch (...) {
     }
 }
@@ -40,6 +56,7 @@ RKDB2_API RkDatabaseList* RKDB2_CALL CRkDatabaseListNew(void)
         auto list = std::make_unique<CRkDatabaseList>();
         if (!list->LoadLibraries(g_db2AppLib, g_db2SysLib))
             return nullptr;
+        std::lock_guard<std::mutex> lock(g_directoryLock);
         return reinterpret_cast<RkDatabaseList*>(g_databaseLists.Adopt(std::move(list)));
     } catch (...) {
         return nullptr;
@@ -49,8 +66,9 @@ RKDB2_API RkDatabaseList* RKDB2_CALL CRkDatabaseListNew(void)
 RKDB2_API RkDatabaseEntry* RKDB2_CALL CRkDatabaseListNext(RkDatabaseList* list)
 {
     try {
-        (void)list;
-        return nullptr;
+        std::lock_guard<std::mutex> lock(g_directoryLock);
+        CRkDatabaseList* own = g_databaseLists.Find(list);
+        return own != nullptr ? ToHandle(own->Next()) : nullptr;
     } catch (...) {
         return nullptr;
     }
@@ -59,9 +77,17 @@ RKDB2_API RkDatabaseEntry* RKDB2_CALL CRkDatabaseListNext(RkDatabaseList* list)
 RKDB2_API int RKDB2_CALL CRkDatabaseListPopulate(RkDatabaseList* list, RkDatabaseEntry** first)
 {
     try {
-        (void)list;
-        (void)first;
-        return 0;
+        std::lock_guard<std::mutex> lock(g_directoryLock);
+        CRkDatabaseList* own = g_databaseLists.Find(list);
+        if (own == nullptr)
+            return 0;
+        if (first != nullptr)
+            *first = nullptr;
+        const CRkDatabaseEntry* firstEntry = nullptr;
+        const bool ok = own->Populate(g_db2AppLib, g_nodeList, firstEntry);
+        if (first != nullptr)
+            *first = ToHandle(firstEntry);
+        return ok ? 1 : 0;
     } catch (...) {
         return 0;
     }
@@ -83,8 +109,10 @@ RKDB2_API int RKDB2_CALL CatalogDatabase(const char* hostName, const char* datab
 RKDB2_API void RKDB2_CALL GetDatabaseDetails(RkDatabaseEntry* entry, char* record)
 {
     try {
-        (void)entry;
-        (void)record;
+        std::lock_guard<std::mutex> lock(g_directoryLock);
+        const CRkDatabaseEntry* own = g_databaseLists.FindEntry(entry);
+        if (own != nullptr)
+            rk::directory::WriteDatabaseDetails(*own, record);
     } catch (...) {
     }
 }

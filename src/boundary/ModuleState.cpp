@@ -1,5 +1,8 @@
 #include "boundary/ModuleState.h"
 
+// Constant-initialized, so it exists before any other module-wide object.
+std::mutex g_directoryLock;
+
 CRkNodeList g_nodeList;
 CRkDb2AppLib g_db2AppLib;
 CRkDb2SysLib g_db2SysLib;

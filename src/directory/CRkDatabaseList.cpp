@@ -2,9 +2,48 @@
 
 #include "db2/CRkDb2AppLib.h"
 #include "db2/CRkDb2SysLib.h"
+#include "directory/CRkNodeList.h"
+#include "directory/DatabaseDirectoryScan.h"
 
 bool CRkDatabaseList::LoadLibraries(CRkDb2AppLib& appLib, CRkDb2SysLib& sysLib)
 {
     m_bLibrariesLoaded = appLib.Load() && sysLib.Load();
     return m_bLibrariesLoaded;
+}
+
+bool CRkDatabaseList::Populate(const CRkDb2AppLib& appLib, CRkNodeList& nodes, const CRkDatabaseEntry*& first)
+{
+    first = nullptr;
+    if (!nodes.LoadNodeDirectory(appLib, m_sqlca))
+        return false;
+    const std::size_t firstNew = m_entries.size();
+    if (!rk::directory::ScanDatabaseDirectory(appLib, nodes, m_sqlca, m_entries))
+        return false;
+    if (m_entries.size() == firstNew) {
+        m_eCursorState = CursorState::AtEnd;
+        return true;
+    }
+    m_eCursorState = CursorState::AtEntry;
+    m_nCursor = firstNew;
+    first = m_entries[firstNew].get();
+    return true;
+}
+
+const CRkDatabaseEntry* CRkDatabaseList::Next()
+{
+    if (m_eCursorState != CursorState::AtEntry)
+        return nullptr;
+    if (++m_nCursor >= m_entries.size()) {
+        m_eCursorState = CursorState::AtEnd;
+        return nullptr;
+    }
+    return m_entries[m_nCursor].get();
+}
+
+bool CRkDatabaseList::Holds(const void* entry) const
+{
+    for (const auto& own : m_entries)
+        if (own.get() == entry)
+            return true;
+    return false;
 }

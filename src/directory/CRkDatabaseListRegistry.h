@@ -6,8 +6,9 @@
 #include "directory/CRkDatabaseList.h"
 
 // Owns every list handle the module handed out. Handles live until the
-// module is unloaded, and are destroyed with it; a pointer the host passes
-// in is used only if it is one of these.
+// module is unloaded, and are destroyed with it, entries included; a pointer
+// the host passes in is used only if it is one of these (or one of their
+// entries). Not synchronized: the caller serializes every use.
 class CRkDatabaseListRegistry {
 public:
     CRkDatabaseList* Adopt(std::unique_ptr<CRkDatabaseList> list)
@@ -21,6 +22,16 @@ public:
         for (const auto& list : m_lists)
             if (list.get() == handle)
                 return list.get();
+        return nullptr;
+    }
+
+    const CRkDatabaseEntry* FindEntry(const void* entry) const
+    {
+        if (entry == nullptr)
+            return nullptr;
+        for (const auto& list : m_lists)
+            if (list->Holds(entry))
+                return static_cast<const CRkDatabaseEntry*>(entry);
         return nullptr;
     }
 

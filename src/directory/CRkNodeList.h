@@ -1,12 +1,50 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
-// The module-wide list of node directory entries.
+#include "db2/Db2Api.h"
+#include "db2/DefaultInstance.h"
+#include "directory/CRkNodeEntry.h"
+
+class CRkDb2AppLib;
+
+// The module-wide node list: the synthetic LOCAL node and the node
+// directory's entries, as the last node directory load found them.
 class CRkNodeList {
 public:
+    using Entries = std::vector<std::unique_ptr<const CRkNodeEntry>>;
+
     CRkNodeList() = default;
     CRkNodeList(const CRkNodeList&) = delete;
     CRkNodeList& operator=(const CRkNodeList&) = delete;
+
+    // Reads the node directory through `appLib`, every DB2 call reporting in
+    // `ca`. On success the list holds the LOCAL node followed by the
+    // directory's nodes in directory order, replacing the previous load's
+    // entries; on failure the list is left as it was. Database entries keep
+    // copies of what they take from a node, so replacing dangles nothing.
+    bool LoadNodeDirectory(const CRkDb2AppLib& appLib, rk::db2::Sqlca& ca);
+
+    // The first entry whose node name equals `nodeName` byte for byte
+    // (case-sensitive, nothing trimmed), or null.
+    const CRkNodeEntry* FindNode(const std::string& nodeName) const;
+
+    const Entries& GetEntries() const { return m_entries; }
+
+private:
+    Entries m_entries;
 };
+
+namespace rk::directory {
+
+inline constexpr const char* kLocalNodeName = "LOCAL";
+
+// The node-info record of the synthetic LOCAL node: all zero but the node
+// name "LOCAL", `defaultInstance` (copied with its NUL; a name longer than
+// the 8-byte field runs on into bytes nothing reads) and os_type 3, Windows.
+void BuildLocalNodeRecord(const char (&defaultInstance)[db2::kDefaultInstanceBufferSize],
+                          unsigned char (&record)[db2::nodeinfo::kSize]);
+
+} // namespace rk::directory

@@ -1,0 +1,42 @@
+#include "directory/CRkNodeEntry.h"
+
+#include "db2/ByteLayout.h"
+#include "db2/Db2Api.h"
+#include "db2/DefaultInstance.h"
+#include "directory/CodeTexts.h"
+#include "directory/TrimmedField.h"
+
+namespace {
+
+// A z/OS node's instance is the database itself: the database entries
+// joined with it show their own database name (see CRkDatabaseEntry).
+constexpr std::uint16_t kOsTypeZos = 8;
+
+} // namespace
+
+const char* const CRkNodeEntry::kDatabaseIsInstance = "?";
+
+CRkNodeEntry::CRkNodeEntry(const unsigned char* nodeInfoRecord)
+{
+    namespace nodeinfo = rk::db2::nodeinfo;
+    using rk::directory::TrimmedField;
+
+    nodeName = TrimmedField(nodeInfoRecord, nodeinfo::kNodeName);
+    hostName = TrimmedField(nodeInfoRecord, nodeinfo::kHostName);
+    serviceName = TrimmedField(nodeInfoRecord, nodeinfo::kServiceName);
+
+    const std::uint16_t osType = rk::bytes::ReadU16(nodeInfoRecord, nodeinfo::kOsTypeOffset);
+    if (osType == kOsTypeZos) {
+        instanceName = kDatabaseIsInstance;
+    } else {
+        instanceName = TrimmedField(nodeInfoRecord, nodeinfo::kInstanceName);
+        if (instanceName.empty())
+            instanceName = TrimmedField(nodeInfoRecord, nodeinfo::kRemoteInstanceName);
+        if (instanceName.empty()) {
+            char defaultInstance[rk::db2::kDefaultInstanceBufferSize];
+            rk::db2::ReadDefaultInstanceName(defaultInstance);
+            instanceName = defaultInstance;
+        }
+    }
+    platform = rk::directory::PlatformText(osType);
+}

@@ -1,0 +1,77 @@
+#include "directory/CRkNodeList.h"
+
+#include <cstring>
+
+#include "db2/ByteLayout.h"
+#include "db2/CRkDb2AppLib.h"
+#include "directory/DirectoryScan.h"
+
+namespace {
+
+constexpr std::uint16_t kOsTypeWindows = 3;
+
+} // namespace
+
+namespace rk::directory {
+
+void BuildLocalNodeRecord(const char (&defaultInstance)[db2::kDefaultInstanceBufferSize],
+                          unsigned char (&record)[db2::nodeinfo::kSize])
+{
+    static_assert(db2::nodeinfo::kInstanceName.offset + db2::kDefaultInstanceBufferSize <= db2::nodeinfo::kSize,
+                  "the default instance fits the record where it runs on past instance_name");
+    std::memset(record, 0, sizeof record);
+    std::memcpy(record + db2::nodeinfo::kNodeName.offset, kLocalNodeName, std::strlen(kLocalNodeName));
+    const void* nul = std::memchr(defaultInstance, '\0', sizeof defaultInstance);
+    const std::size_t instanceLength =
+        nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - defaultInstance) : 0;
+    std::memcpy(record + db2::nodeinfo::kInstanceName.offset, defaultInstance, instanceLength);
+    bytes::WriteU16(record, db2::nodeinfo::kOsTypeOffset, kOsTypeWindows);
+}
+
+} // namespace rk::directory
+
+bool CRkNodeList::LoadNodeDirectory(const CRkDb2AppLib& appLib, rk::db2::Sqlca& ca)
+{
+    using namespace rk::db2;
+
+    char defaultInstance[kDefaultInstanceBufferSize];
+    ReadDefaultInstanceName(defaultInstance);
+    unsigned char localRecord[nodeinfo::kSize];
+    rk::directory::BuildLocalNodeRecord(defaultInstance, localRecord);
+
+    Entries loaded;
+    loaded.push_back(std::make_unique<const CRkNodeEntry>(localRecord));
+
+    unsigned short handle = 0;
+    unsigned short count = 0;
+    appLib.sqlenops_api(&handle, &count, &ca);
+    const std::int32_t openCode = Sqlcode(ca);
+    if (openCode == kSqlNodeDirectoryEmpty || openCode == kSqlNodeDirectoryNotFound) {
+        m_entries = std::move(loaded);
+        return true;
+    }
+    if (openCode != 0)
+        return false;
+
+    const bool fetched = rk::directory::FetchAllAndClose(
+        ca, count,
+        [&](Sqlca& fetchCa) {
+            unsigned char* record = nullptr;
+            appLib.sqlengne_api(handle, &record, &fetchCa);
+            return static_cast<const unsigned char*>(record);
+        },
+        [&](const unsigned char* record) { loaded.push_back(std::make_unique<const CRkNodeEntry>(record)); },
+        [&](Sqlca& closeCa) { appLib.sqlencls_api(handle, &closeCa); });
+    if (!fetched)
+        return false;
+    m_entries = std::move(loaded);
+    return true;
+}
+
+const CRkNodeEntry* CRkNodeList::FindNode(const std::string& nodeName) const
+{
+    for (const auto& entry : m_entries)
+        if (entry->nodeName == nodeName)
+            return entry.get();
+    return nullptr;
+}
