@@ -1,0 +1,9 @@
+# DB2 client access: library objects, error text, the default instance.
+
+rk_unit_program(db2_unit_tests
+  ${CMAKE_CURRENT_LIST_DIR}/Db2LibTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ErrorTextTest.cpp)
+rk_test_cases(db2_unit_tests CLIENT no-client)
+
+rk_unit_program(default_instance_tests ${CMAKE_CURRENT_LIST_DIR}/DefaultInstanceTest.cpp)
+rk_test_cases(default_instance_tests CLIENT no-client PROFILE)
