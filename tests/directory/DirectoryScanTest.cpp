@@ -1,0 +1,271 @@
+// The node directory load and both database directory routes against the
+// in-process fake client: accepted codes, call sequences, failed fetches
+// and what a load leaves in the node list.
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "DefaultInstance.h"
+#include "FakeDirectoryClient.h"
+#include "directory/CRkNodeList.h"
+#include "directory/DatabaseDirectoryScan.h"
+
+using namespace rk::test;
+using rk::db2::Sqlca;
+using rk::db2::Sqlcode;
+using Calls = std::vector<std::string>;
+
+namespace {
+
+std::vector<std::string> NodeNames(const CRkNodeList& nodes)
+{
+    std::vector<std::string> names;
+    for (const auto& node : nodes.GetEntries())
+        names.push_back(node->nodeName);
+    return names;
+}
+
+class DirectoryNodeLoad : public testing::Test {
+protected:
+    FakeAppLib app;
+    CRkNodeList nodes;
+    Sqlca ca{};
+
+    void SetUp() override
+    {
+        RemoveDefaultInstanceValue();
+        ASSERT_TRUE(app.IsLoaded());
+    }
+    void TearDown() override { RemoveDefaultInstanceValue(); }
+};
+
+TEST_F(DirectoryNodeLoad, EmptyOrMissingNodeDirectoryGivesOnlyTheLocalNodeWithoutAClose)
+{
+    for (const std::int32_t code : {rk::db2::kSqlNodeDirectoryEmpty, rk::db2::kSqlNodeDirectoryNotFound}) {
+        Fake().calls.clear();
+        Fake().nodeOpenCode = code;
+        EXPECT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca)) << code;
+        EXPECT_EQ(code, Sqlcode(ca));
+        EXPECT_EQ(std::vector<std::string>{"LOCAL"}, NodeNames(nodes));
+        EXPECT_EQ(Calls{"sqlenops_api@12"}, Fake().calls);
+    }
+}
+
+TEST_F(DirectoryNodeLoad, OtherOpenCodesFailWarningsIncluded)
+{
+    for (const std::int32_t code : {-1029, 1014, 1}) {
+        Fake().nodeOpenCode = code;
+        EXPECT_FALSE(nodes.LoadNodeDirectory(app.Lib(), ca)) << code;
+        EXPECT_EQ(code, Sqlcode(ca));
+        EXPECT_TRUE(nodes.GetEntries().empty());
+    }
+    EXPECT_EQ((Calls{"sqlenops_api@12", "sqlenops_api@12", "sqlenops_api@12"}), Fake().calls);
+}
+
+TEST_F(DirectoryNodeLoad, LocalNodeFirstThenTheDirectoryInOrderAndTheScanClosed)
+{
+    Fake().nodes = {NodeRecord({"N1", "h1", "1", "I1", "", 18}), NodeRecord({"N2", "h2", "2", "I2", "", 4})};
+    ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
+    EXPECT_EQ((std::vector<std::string>{"LOCAL", "N1", "N2"}), NodeNames(nodes));
+    EXPECT_EQ("h2", nodes.GetEntries()[2]->hostName) << "each record copied before the next fetch";
+    EXPECT_EQ((Calls{"sqlenops_api@12", "sqlengne_api@12 handle=7", "sqlengne_api@12 handle=7",
+                     "sqlencls_api@8 handle=7"}),
+              Fake().calls);
+}
+
+TEST_F(DirectoryNodeLoad, OpenWithZeroEntriesClosesAtOnce)
+{
+    ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
+    EXPECT_EQ((Calls{"sqlenops_api@12", "sqlencls_api@8 handle=7"}), Fake().calls);
+}
+
+TEST_F(DirectoryNodeLoad, LocalNodeCarriesTheDefaultInstance)
+{
+    ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
+    const CRkNodeEntry& noDefault = *nodes.GetEntries()[0];
+    EXPECT_EQ("LOCAL", noDefault.nodeName);
+    EXPECT_EQ("", noDefault.instanceName);
+    EXPECT_EQ("Windows", noDefault.platform);
+    EXPECT_EQ("", noDefault.hostName);
+    EXPECT_EQ("", noDefault.serviceName);
+
+    SetDefaultInstance("DB2");
+    ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
+    EXPECT_EQ("DB2", nodes.GetEntries()[0]->instanceName) << "read at every load";
+
+    SetDefaultInstance("ABCDEFGHIJK");
+    ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
+    EXPECT_EQ("ABCDEFGH", nodes.GetEntries()[0]->instanceName) << "the width of the instance-name array";
+}
+
+TEST(DirectoryLocalNodeRecord, ZeroButNameInstanceAndOsType)
+{
+    const char instance[rk::db2::kDefaultInstanceBufferSize] = "ABCDEFGHIJK";
+    unsigned char record[rk::db2::nodeinfo::kSize];
+    std::memset(record, 0xA5, sizeof record);
+    rk::directory::BuildLocalNodeRecord(instance, record);
+
+    std::vector<unsigned char> expected(rk::db2::nodeinfo::kSize, 0);
+    std::memcpy(expected.data(), "LOCAL", 5);
+    std::memcpy(expected.data() + 451, "ABCDEFGHIJK", 11); // runs on past the 8-byte field
+    expected[504] = 3;
+    EXPECT_EQ(expected, std::vector<unsigned char>(record, record + sizeof record));
+}
+
+// Mended: the list used to keep every load's entries, and lookups found the
+// oldest node of a name, so a node re-catalogued with another host kept
+// showing the old host, and memory grew with every load.
+TEST_F(DirectoryNodeLoad, EachLoadReplacesThePreviousOne)
+{
+    Fake().nodes = {NodeRecord({"N1", "old.example.com", "1", "I", "", 18}), NodeRecord({"N2", "h2", "2", "I", "", 18})};
+    ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
+    ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
+    EXPECT_EQ((std::vector<std::string>{"LOCAL", "N1", "N2"}), NodeNames(nodes));
+
+    Fake().nodes[0] = NodeRecord({"N1", "new.example.com", "1", "I", "", 18});
+    ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
+    ASSERT_NE(nullptr, nodes.FindNode("N1"));
+    EXPECT_EQ("new.example.com", nodes.FindNode("N1")->hostName);
+    EXPECT_EQ(3u, nodes.GetEntries().size());
+}
+
+// Mended: a failed fetch used to leave the node scan open in the client.
+TEST_F(DirectoryNodeLoad, FailedFetchClosesTheScanAndKeepsTheFetchOutcome)
+{
+    Fake().nodes = {NodeRecord({"N1", "h1", "1", "I", "", 18})};
+    ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
+
+    Fake().calls.clear();
+    Fake().nodes = {NodeRecord({"X1", "x", "1", "I", "", 18}), NodeRecord({"X2", "x", "1", "I", "", 18}),
+                    NodeRecord({"X3", "x", "1", "I", "", 18})};
+    Fake().FailCall("sqlengne_api@12", 3, -1029); // the second fetch of this load
+    EXPECT_FALSE(nodes.LoadNodeDirectory(app.Lib(), ca));
+    EXPECT_EQ(-1029, Sqlcode(ca)) << "the close must not overwrite the failed fetch's outcome";
+    EXPECT_EQ((Calls{"sqlenops_api@12", "sqlengne_api@12 handle=7", "sqlengne_api@12 handle=7",
+                     "sqlencls_api@8 handle=7"}),
+              Fake().calls);
+    EXPECT_EQ((std::vector<std::string>{"LOCAL", "N1"}), NodeNames(nodes)) << "a failed load leaves the list as it was";
+}
+
+// --- the system database directory ------------------------------------------
+
+struct RouteCase {
+    FakeRoute route;
+    const char* open;
+    const char* fetch;
+    const char* close;
+    bool extended;
+};
+
+const RouteCase kNewer{FakeRoute::Newer, "db2DbDirOpenScan@12 version=8020000 path=null",
+                       "db2DbDirGetNextEntry@12 version=8020000 handle=11", "db2DbDirCloseScan@12 version=8020000 handle=11",
+                       true};
+const RouteCase kOpenScanOnly{FakeRoute::OpenScanOnly, "sqledosd_api path=null", "sqledgne_api handle=11",
+                              "sqledcls_api handle=11", false};
+const RouteCase kOlder{FakeRoute::Older, "sqledosd_api path=null", "sqledgne_api handle=11",
+                       "sqledcls_api handle=11", false};
+
+const char* RouteName(FakeRoute route)
+{
+    switch (route) {
+    case FakeRoute::Newer: return "Newer";
+    case FakeRoute::OpenScanOnly: return "OpenScanOnly";
+    default: return "Older";
+    }
+}
+
+// Keeps gtest from printing the parameter's bytes into the test names.
+void PrintTo(const RouteCase& routeCase, std::ostream* out) { *out << RouteName(routeCase.route); }
+
+class DirectoryDatabaseScan : public testing::TestWithParam<RouteCase> {
+protected:
+    FakeAppLib app{GetParam().route};
+    CRkNodeList nodes;
+    CRkDatabaseEntries entries;
+    Sqlca ca{};
+
+    void SetUp() override { ASSERT_TRUE(app.IsLoaded()); }
+
+    bool Scan() { return rk::directory::ScanDatabaseDirectory(app.Lib(), nodes, ca, entries); }
+
+    void AddDatabases(const std::vector<std::string>& aliases)
+    {
+        for (const auto& alias : aliases)
+            Fake().databases.push_back(
+                DatabaseRecord({alias, alias, "", "", "N1", "", "", '1', 255, 0, "alt-" + alias, "1"}));
+    }
+};
+
+TEST_P(DirectoryDatabaseScan, ReadsEveryRecordInOrderThroughItsRoute)
+{
+    EXPECT_EQ(GetParam().extended, rk::directory::ChooseRoute(app.Lib()) == rk::directory::DatabaseDirectoryRoute::Newer);
+    AddDatabases({"SALES", "STOCK", "STAFF"});
+    ASSERT_TRUE(Scan());
+    ASSERT_EQ(3u, entries.size());
+    EXPECT_EQ("SALES", entries[0]->alias);
+    EXPECT_EQ("STOCK", entries[1]->alias);
+    EXPECT_EQ("STAFF", entries[2]->alias);
+    EXPECT_EQ(GetParam().extended ? "alt-STAFF" : "", entries[2]->altHostName);
+    const RouteCase& r = GetParam();
+    EXPECT_EQ((Calls{r.open, r.fetch, r.fetch, r.fetch, r.close}), Fake().calls);
+}
+
+TEST_P(DirectoryDatabaseScan, MissingDirectorySucceedsEmptyWithoutAClose)
+{
+    Fake().databaseOpenCode = rk::db2::kSqlDatabaseDirectoryNotFound;
+    EXPECT_TRUE(Scan());
+    EXPECT_TRUE(entries.empty());
+    EXPECT_EQ(rk::db2::kSqlDatabaseDirectoryNotFound, Sqlcode(ca));
+    EXPECT_EQ(Calls{GetParam().open}, Fake().calls);
+}
+
+// The older interface reports an empty directory as a warning, and the host
+// is shown that warning; the newer interface's empty directory is a listing.
+TEST_P(DirectoryDatabaseScan, EmptyDirectoryWarningSucceedsOnlyOnTheNewerRoute)
+{
+    Fake().databaseOpenCode = rk::db2::kSqlSystemDirectoryEmpty;
+    EXPECT_EQ(GetParam().extended, Scan());
+    EXPECT_TRUE(entries.empty());
+    EXPECT_EQ(rk::db2::kSqlSystemDirectoryEmpty, Sqlcode(ca));
+    EXPECT_EQ(Calls{GetParam().open}, Fake().calls);
+}
+
+TEST_P(DirectoryDatabaseScan, OtherOpenCodesFail)
+{
+    for (const std::int32_t code : {-1029, 1014, rk::db2::kSqlNodeDirectoryEmpty}) {
+        Fake().databaseOpenCode = code;
+        EXPECT_FALSE(Scan()) << code;
+        EXPECT_EQ(code, Sqlcode(ca));
+    }
+    EXPECT_TRUE(entries.empty());
+}
+
+TEST_P(DirectoryDatabaseScan, OpenWithZeroEntriesClosesAtOnce)
+{
+    EXPECT_TRUE(Scan());
+    EXPECT_TRUE(entries.empty());
+    EXPECT_EQ((Calls{GetParam().open, GetParam().close}), Fake().calls);
+}
+
+// Mended: a failed fetch used to leave the scan open in the client.
+TEST_P(DirectoryDatabaseScan, FailedFetchKeepsWhatWasAppendedAndClosesTheScan)
+{
+    AddDatabases({"DB1", "DB2", "DB3", "DB4", "DB5"});
+    Fake().FailCall(GetParam().extended ? "db2DbDirGetNextEntry@12" : "sqledgne_api", 2, -1029);
+    EXPECT_FALSE(Scan());
+    EXPECT_EQ(-1029, Sqlcode(ca)) << "the close must not overwrite the failed fetch's outcome";
+    ASSERT_EQ(1u, entries.size());
+    EXPECT_EQ("DB1", entries[0]->alias);
+    const RouteCase& r = GetParam();
+    EXPECT_EQ((Calls{r.open, r.fetch, r.fetch, r.close}), Fake().calls);
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, DirectoryDatabaseScan, testing::Values(kNewer, kOpenScanOnly, kOlder),
+                         [](const testing::TestParamInfo<RouteCase>& routeCase) {
+                             return std::string(RouteName(routeCase.param.route));
+                         });
+
+} // namespace

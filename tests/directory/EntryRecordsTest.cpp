@@ -1,0 +1,266 @@
+// Directory records becoming entries: the field-copy rule, the code tables,
+// the node entry's instance choices and the database entry's join.
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "DefaultInstance.h"
+#include "DirectoryRecords.h"
+#include "FakeDirectoryClient.h"
+#include "directory/CRkDatabaseEntry.h"
+#include "directory/CRkNodeEntry.h"
+#include "directory/CRkNodeList.h"
+#include "directory/CodeTexts.h"
+#include "directory/TrimmedField.h"
+
+using namespace rk::test;
+using rk::directory::AuthenticationText;
+using rk::directory::EntryTypeText;
+using rk::directory::PlatformText;
+
+namespace {
+
+// The field as exactly `width` heap bytes, so that reading past it is caught
+// by the address sanitizer.
+std::string Trimmed(const std::string& bytes)
+{
+    const std::vector<unsigned char> field(bytes.begin(), bytes.end());
+    return rk::directory::TrimmedField(field.data(), field.size());
+}
+
+TEST(DirectoryTrimmedField, CutsTrailingBlanksOnly)
+{
+    EXPECT_EQ("DB1", Trimmed("DB1     "));
+    EXPECT_EQ("  DB1", Trimmed("  DB1   "));
+    EXPECT_EQ("A B", Trimmed("A B     "));
+    EXPECT_EQ("AB\t", Trimmed("AB\t     ")) << "only 0x20 counts as blank";
+    EXPECT_EQ("ABCDEFGH", Trimmed("ABCDEFGH")) << "full width without NUL or blank";
+    EXPECT_EQ(std::string(255, 'h'), Trimmed(std::string(255, 'h')));
+}
+
+TEST(DirectoryTrimmedField, EndsAtTheFirstNul)
+{
+    EXPECT_EQ("LOCAL", Trimmed(std::string("LOCAL\0\0\0", 8)));
+    EXPECT_EQ("AB", Trimmed(std::string("AB\0XY   ", 8)));
+    EXPECT_EQ("AB", Trimmed(std::string("AB  \0XY ", 8))) << "blanks before the NUL are cut too";
+    EXPECT_EQ("", Trimmed(std::string("\0ABCDEFG", 8)));
+}
+
+TEST(DirectoryTrimmedField, BlankOrNulArraysGiveEmptyText)
+{
+    EXPECT_EQ("", Trimmed(std::string(8, ' ')));
+    EXPECT_EQ("", Trimmed(std::string(8, '\0')));
+}
+
+TEST(DirectoryCodeTexts, EntryTypeIsACharacterDigit)
+{
+    EXPECT_EQ("SQL_INDIRECT", EntryTypeText('0'));
+    EXPECT_EQ("SQL_REMOTE", EntryTypeText('1'));
+    EXPECT_EQ("SQL_HOME", EntryTypeText('2'));
+    EXPECT_EQ("SQL_DCE", EntryTypeText('3'));
+    EXPECT_EQ("SQL_LDPA", EntryTypeText('4'));
+    EXPECT_EQ("", EntryTypeText('5'));
+    for (unsigned char value = 0; value <= 4; ++value)
+        EXPECT_EQ("", EntryTypeText(value)) << "byte value " << int(value);
+}
+
+TEST(DirectoryCodeTexts, AuthenticationTableWithItsSpelling)
+{
+    const char* const expected[] = {"On Server",
+                                    "On Client",
+                                    "DDCS",
+                                    "DCE",
+                                    "At Server with encrypt",
+                                    "DDCS with encrypt",
+                                    "DCE or Server with Encrypt",
+                                    "Kerberos",
+                                    "Kerberos or Server with Envrypt",
+                                    "GSS API plugin",
+                                    "GSS API plugin or Server with Encrypt",
+                                    "At server with encrypted data",
+                                    "At server with or without encrypted data"};
+    for (std::uint16_t value = 0; value <= 12; ++value)
+        EXPECT_EQ(expected[value], AuthenticationText(value)) << value;
+    EXPECT_EQ("Not Specified", AuthenticationText(255));
+    EXPECT_EQ("", AuthenticationText(13));
+    EXPECT_EQ("", AuthenticationText(254));
+    EXPECT_EQ("", AuthenticationText(256));
+    EXPECT_EQ("", AuthenticationText(65535));
+}
+
+TEST(DirectoryCodeTexts, PlatformTableAndItsTwoFallbacks)
+{
+    const std::pair<std::uint16_t, const char*> listed[] = {
+        {0, "UNKNOWN"},        {1, "OS/2"},          {3, "Windows"},     {4, "AIX"},        {5, "NT"},
+        {6, "HP"},             {7, "Sun"},           {8, "Z/OS"},        {13, "Siemens Nixdorf"},
+        {15, "Windows 95"},    {16, "SCO"},          {18, "Linux"},      {19, "DYNIX/ptx"}, {24, "Linux/390"},
+        {25, "LinuxZ64"},      {26, "Linux/IA64"},   {27, "Linux/PPC"},  {28, "Linux/PPC64"},
+        {29, "Linux/X8664"},   {30, "HP-PA64"},      {31, "HP-IA"},      {32, "HP-IA64"},   {400, "AS/400"},
+    };
+    for (const auto& [type, text] : listed)
+        EXPECT_EQ(text, PlatformText(type)) << type;
+    for (const int type : {2, 9, 12, 14, 17, 20, 23, 33, 399, 401, 65535})
+        EXPECT_EQ("????????", PlatformText(static_cast<std::uint16_t>(type))) << type;
+}
+
+class DirectoryNodeEntry : public testing::Test {
+protected:
+    void SetUp() override { RemoveDefaultInstanceValue(); }
+    void TearDown() override { RemoveDefaultInstanceValue(); }
+};
+
+TEST_F(DirectoryNodeEntry, TakesItsFieldsFromTheRecord)
+{
+    const Record record = NodeRecord({"DB2SRV1", "db2.example.com", "50000", "DB2", "DB2INST1", 18});
+    const CRkNodeEntry node(record.data());
+    EXPECT_EQ("DB2SRV1", node.nodeName);
+    EXPECT_EQ("db2.example.com", node.hostName);
+    EXPECT_EQ("50000", node.serviceName);
+    EXPECT_EQ("DB2", node.instanceName) << "the instance name comes before the remote one";
+    EXPECT_EQ("Linux", node.platform);
+
+    const Record longHost = NodeRecord({"N1", std::string(255, 'h'), "1", "I", "", 4});
+    EXPECT_EQ(std::string(255, 'h'), CRkNodeEntry(longHost.data()).hostName);
+}
+
+TEST_F(DirectoryNodeEntry, ZosNodeIsItsDatabasesOwnInstance)
+{
+    const Record record = NodeRecord({"ZNODE", "mvs.example.com", "446", "DB2", "DB2INST1", 8});
+    const CRkNodeEntry node(record.data());
+    EXPECT_EQ("?", node.instanceName);
+    EXPECT_EQ("Z/OS", node.platform);
+}
+
+TEST_F(DirectoryNodeEntry, InstanceFallsBackToRemoteInstanceThenDefaultInstanceReadEachTime)
+{
+    const Record remote = NodeRecord({"N1", "h", "1", "", "INST5", 18});
+    EXPECT_EQ("INST5", CRkNodeEntry(remote.data()).instanceName);
+
+    const Record neither = NodeRecord({"N1", "h", "1", "", "", 18});
+    EXPECT_EQ("", CRkNodeEntry(neither.data()).instanceName) << "no default instance";
+    SetDefaultInstance("DB2");
+    EXPECT_EQ("DB2", CRkNodeEntry(neither.data()).instanceName);
+    SetDefaultInstance("DB2OTHER");
+    EXPECT_EQ("DB2OTHER", CRkNodeEntry(neither.data()).instanceName) << "read afresh for every entry";
+}
+
+// Database entries are built against a node list loaded from the fake.
+class DirectoryDatabaseEntry : public testing::Test {
+protected:
+    FakeAppLib app;
+    CRkNodeList nodes;
+
+    void SetUp() override
+    {
+        RemoveDefaultInstanceValue();
+        ASSERT_TRUE(app.IsLoaded());
+    }
+    void TearDown() override { RemoveDefaultInstanceValue(); }
+
+    void LoadNodes(std::vector<NodeInfo> infos)
+    {
+        for (const auto& info : infos)
+            Fake().nodes.push_back(NodeRecord(info));
+        rk::db2::Sqlca ca{};
+        ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
+    }
+
+    CRkDatabaseEntry Extended(const DatabaseInfo& info)
+    {
+        const Record record = DatabaseRecord(info);
+        return CRkDatabaseEntry(record.data(), DirectoryRecordLayout::Extended, nodes);
+    }
+};
+
+TEST_F(DirectoryDatabaseEntry, TakesItsFieldsAndJoinsItsNode)
+{
+    LoadNodes({{"DB2SRV1", "db2.example.com", "50000", "DB2", "", 18}});
+    const CRkDatabaseEntry entry = Extended({"SAMPLE", "SAMPLEDB", "C:", "SQL00001", "DB2SRV1", "9.07",
+                                             "Sample database", '1', 4, 0, "alt.example.com", "50001"});
+    EXPECT_EQ("SAMPLE", entry.alias);
+    EXPECT_EQ("SAMPLEDB", entry.databaseName);
+    EXPECT_EQ("C:", entry.drivePath);
+    EXPECT_EQ("SQL00001", entry.internalName);
+    EXPECT_EQ("DB2SRV1", entry.nodeName);
+    EXPECT_EQ("9.07", entry.databaseType);
+    EXPECT_EQ("Sample database", entry.comment);
+    EXPECT_EQ("SQL_REMOTE", entry.entryType);
+    EXPECT_EQ("At Server with encrypt", entry.authentication);
+    EXPECT_EQ("alt.example.com", entry.altHostName);
+    EXPECT_EQ("50001", entry.altPortNumber);
+    EXPECT_EQ("db2.example.com", entry.hostName);
+    EXPECT_EQ("50000", entry.serviceName);
+    EXPECT_EQ("DB2", entry.instanceName);
+    EXPECT_EQ("Linux", entry.platform);
+}
+
+TEST_F(DirectoryDatabaseEntry, BasicRecordHasNoAlternateServer)
+{
+    LoadNodes({});
+    const Record full = DatabaseRecord({"SAMPLE", "SAMPLE", "", "", "", "", "", '0', 255, 0, "alt", "1"});
+    // Exactly the basic record's bytes: nothing behind them may be read.
+    const Record basic(full.begin(), full.begin() + rk::db2::dbinfo::kBasicSize);
+    const CRkDatabaseEntry entry(basic.data(), DirectoryRecordLayout::Basic, nodes);
+    EXPECT_EQ("SAMPLE", entry.alias);
+    EXPECT_EQ("", entry.altHostName);
+    EXPECT_EQ("", entry.altPortNumber);
+}
+
+TEST_F(DirectoryDatabaseEntry, NodelessDatabaseOnPartitionZeroJoinsTheLocalNode)
+{
+    SetDefaultInstance("DB2");
+    LoadNodes({{"N1", "h", "1", "I", "", 18}});
+    const CRkDatabaseEntry local = Extended({"LOCALDB", "LOCALDB", "C:", "SQL00002", "", "", "", '0', 0, 0, "", ""});
+    EXPECT_EQ("LOCAL", local.nodeName);
+    EXPECT_EQ("DB2", local.instanceName);
+    EXPECT_EQ("Windows", local.platform);
+    EXPECT_EQ("", local.hostName);
+    EXPECT_EQ("", local.serviceName);
+
+    const CRkDatabaseEntry partitioned = Extended({"PARTDB", "PARTDB", "C:", "", "", "", "x", '0', 0, 1, "", ""});
+    EXPECT_EQ("", partitioned.nodeName);
+    EXPECT_EQ("", partitioned.instanceName);
+    EXPECT_EQ("", partitioned.platform);
+    EXPECT_EQ("x", partitioned.comment);
+}
+
+TEST_F(DirectoryDatabaseEntry, UnmatchedNodeLeavesTheNodeTextsEmpty)
+{
+    LoadNodes({{"N1", "h1", "1", "I1", "", 18}});
+    for (const char* node : {"N2", "n1", "N"}) {
+        const CRkDatabaseEntry entry = Extended({"DB", "DB", "", "", node, "t", "c", '1', 1, 0, "", ""});
+        EXPECT_EQ(node, entry.nodeName);
+        EXPECT_EQ("", entry.hostName) << node;
+        EXPECT_EQ("", entry.serviceName) << node;
+        EXPECT_EQ("", entry.instanceName) << node;
+        EXPECT_EQ("", entry.platform) << node;
+        EXPECT_EQ("On Client", entry.authentication);
+    }
+}
+
+TEST_F(DirectoryDatabaseEntry, ZosNodeShowsTheDatabaseNameAsInstance)
+{
+    LoadNodes({{"ZNODE", "mvs", "446", "DB2", "", 8}});
+    const CRkDatabaseEntry entry = Extended({"ZALIAS", "DSNDB01", "", "", "ZNODE", "", "", '1', 2, 0, "", ""});
+    EXPECT_EQ("DSNDB01", entry.instanceName);
+    EXPECT_EQ("Z/OS", entry.platform);
+}
+
+TEST_F(DirectoryDatabaseEntry, FindNodeComparesWholeNamesExactlyAndTakesTheFirst)
+{
+    EXPECT_EQ(nullptr, nodes.FindNode("LOCAL")) << "never loaded: empty";
+    LoadNodes({{"NODE1", "first", "1", "I", "", 18}, {"", "blank", "2", "I", "", 18},
+               {"NODE1", "second", "3", "I", "", 18}});
+    ASSERT_NE(nullptr, nodes.FindNode("NODE1"));
+    EXPECT_EQ("first", nodes.FindNode("NODE1")->hostName);
+    EXPECT_EQ(nullptr, nodes.FindNode("node1"));
+    EXPECT_EQ(nullptr, nodes.FindNode("NODE"));
+    EXPECT_EQ(nullptr, nodes.FindNode("NODE1 "));
+    ASSERT_NE(nullptr, nodes.FindNode(""));
+    EXPECT_EQ("blank", nodes.FindNode("")->hostName);
+}
+
+} // namespace
