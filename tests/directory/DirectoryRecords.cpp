@@ -11,11 +11,6 @@ void PutText(Record& record, bytes::Field field, const std::string& text)
     std::memcpy(record.data() + field.offset, text.data(), std::min(text.size(), field.width));
 }
 
-void PutBytes(Record& record, std::size_t offset, const std::string& bytes)
-{
-    std::memcpy(record.data() + offset, bytes.data(), bytes.size());
-}
-
 Record NodeRecord(const NodeInfo& node)
 {
     namespace nodeinfo = db2::nodeinfo;

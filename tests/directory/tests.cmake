@@ -12,3 +12,39 @@ rk_unit_program(directory_unit_tests
 target_include_directories(directory_unit_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 # Every node directory load reads the default instance.
 rk_test_cases(directory_unit_tests CLIENT no-client PROFILE)
+
+set(directory_host_sources
+  ${CMAKE_CURRENT_LIST_DIR}/SimStore.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ListingTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ConcurrencyTest.cpp)
+if(RK_WINDOWS)
+  list(APPEND directory_host_sources ${CMAKE_CURRENT_LIST_DIR}/UnloadTest.cpp)
+endif()
+rk_test_program(directory_tests ${directory_host_sources})
+target_include_directories(directory_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+# The stand-in offers the newer route; the doubles without db2DbDir entry
+# points, or with only the open one, take the older.
+rk_test_cases(directory_tests CLIENT sim PROFILE ENVIRONMENT RKDB2_TEST_ROUTE=newer)
+rk_test_cases(directory_tests CLIENT older-app FILTER "DirectoryListing.*" PROFILE ENVIRONMENT RKDB2_TEST_ROUTE=older)
+rk_test_cases(directory_tests CLIENT app-open-scan-only FILTER "DirectoryListing.*" PROFILE
+  ENVIRONMENT RKDB2_TEST_ROUTE=older)
+
+# rkdb2 list and show against a fixed store.
+set(rkdb2_env RKDB2_SIM_HOME=${CMAKE_CURRENT_LIST_DIR}/rkdb2-store)
+set(rkdb2_client "")
+if(RK_WINDOWS)
+  set(rkdb2_client --client-dir ${RK_SIM_DIR})
+else()
+  list(APPEND rkdb2_env LD_LIBRARY_PATH=${RK_SIM_DIR})
+endif()
+add_test(NAME directory/rkdb2_list COMMAND rkdb2 ${rkdb2_client} list)
+set_tests_properties(directory/rkdb2_list PROPERTIES ENVIRONMENT "${rkdb2_env}" PASS_REGULAR_EXPRESSION
+  "ALIAS +DATABASE +NODE +HOST +SERVICE +INSTANCE +PLATFORM +TYPE\r?\nSAMPLE +SAMPLE +DB2SRV1 +db2.example.com +50000 +DB2 +Linux +SQL_REMOTE\r?\nLOCALDB +LOCALDB +LOCAL ")
+add_test(NAME directory/rkdb2_list_json COMMAND rkdb2 ${rkdb2_client} list --json)
+set_tests_properties(directory/rkdb2_list_json PROPERTIES ENVIRONMENT "${rkdb2_env}" PASS_REGULAR_EXPRESSION
+  "^\\[\r?\n  {\"alias\": \"SAMPLE\", \"databaseName\": \"SAMPLE\", \"hostName\": \"db2.example.com\", \"serviceName\": \"50000\", \"drivePath\": \"\", \"internalName\": \"\", \"nodeName\": \"DB2SRV1\", \"instanceName\": \"DB2\", \"databaseType\": \"9.07\", \"comment\": \"Sample \\\\\"quoted\\\\\" database\", \"entryType\": \"SQL_REMOTE\", \"authentication\": \"Not Specified\", \"altHostName\": \"alt.example.com\", \"altPortNumber\": \"50001\", \"platform\": \"Linux\"},\r?\n  {\"alias\": \"LOCALDB\",[^\n]*}\r?\n\\]\r?\n$")
+add_test(NAME directory/rkdb2_show COMMAND rkdb2 ${rkdb2_client} show sample)
+set_tests_properties(directory/rkdb2_show PROPERTIES ENVIRONMENT "${rkdb2_env}" PASS_REGULAR_EXPRESSION
+  "^Alias: +SAMPLE\r?\nDatabase name: +SAMPLE\r?\nHost name: +db2.example.com\r?\nService name: +50000\r?\nDrive or path: *\r?\nInternal name: *\r?\nNode name: +DB2SRV1\r?\nInstance: +DB2\r?\nDatabase type: +9.07\r?\nComment: +Sample \"quoted\" database\r?\nEntry type: +SQL_REMOTE\r?\nAuthentication: +Not Specified\r?\nAlternate host: +alt.example.com\r?\nAlternate port: +50001\r?\nPlatform: +Linux\r?\n$")
+add_test(NAME directory/rkdb2_show_unknown COMMAND rkdb2 ${rkdb2_client} show NOSUCHDB)
+set_tests_properties(directory/rkdb2_show_unknown PROPERTIES ENVIRONMENT "${rkdb2_env}" WILL_FAIL TRUE)

@@ -1,0 +1,50 @@
+// rkdb2 show ALIAS: every field of one catalogued database.
+
+#include <cctype>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Command.h"
+#include "DatabaseListing.h"
+
+namespace {
+
+// DB2 folds aliases to upper case, so a person may type them in either.
+bool SameAlias(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+int RunShow(rk::host::HostLibrary& library, const rkdb2::Arguments& args)
+{
+    if (args.size() != 1) {
+        std::fprintf(stderr, "usage: rkdb2 show ALIAS\n");
+        return 2;
+    }
+    std::vector<rkdb2::DatabaseFields> databases;
+    std::string error;
+    if (!rkdb2::ListDatabases(library, databases, error)) {
+        std::fprintf(stderr, "rkdb2: cannot list the databases:\n%s\n", error.c_str());
+        return 1;
+    }
+    for (const auto& database : databases) {
+        if (!SameAlias(database[rkdb2::kAlias], args[0]))
+            continue;
+        for (std::size_t f = 0; f < rkdb2::kDetailsFieldCount; ++f)
+            std::printf("%-16s %s\n", (std::string(rkdb2::DetailsFields()[f].label) + ":").c_str(),
+                        database[f].c_str());
+        return 0;
+    }
+    std::fprintf(stderr, "rkdb2: no database with the alias '%s' is catalogued\n", args[0].c_str());
+    return 1;
+}
+
+const rkdb2::CommandRegistration registration({"show", "ALIAS", "every field of one catalogued database", RunShow});
+
+} // namespace
