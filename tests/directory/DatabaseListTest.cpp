@@ -1,5 +1,5 @@
-// The list handle against the in-process fake client: what a population
-// hands out and where it leaves the cursor, walks, and the handle's sqlca.
+// The list handle's cursor where a walk through the exports cannot reach it,
+// and its sqlca at creation.
 
 #include <cstring>
 #include <new>
@@ -14,7 +14,6 @@
 
 using namespace rk::test;
 using rk::db2::Sqlcode;
-using Calls = std::vector<std::string>;
 
 namespace {
 
@@ -35,62 +34,7 @@ protected:
     }
 
     bool Populate() { return list.Populate(app.Lib(), nodes, first); }
-
-    // The aliases Next gives until the end.
-    std::vector<std::string> Walk()
-    {
-        std::vector<std::string> aliases;
-        while (const CRkDatabaseEntry* entry = list.Next())
-            aliases.push_back(entry->alias);
-        return aliases;
-    }
 };
-
-TEST_F(DirectoryDatabaseList, NeverPopulatedGivesNothing)
-{
-    EXPECT_EQ(nullptr, list.Next());
-    EXPECT_EQ(nullptr, list.Next());
-}
-
-TEST_F(DirectoryDatabaseList, PopulationGivesTheFirstAndTheWalkTheRestThenNullForGood)
-{
-    Catalog({"SALES", "STOCK", "STAFF"});
-    ASSERT_TRUE(Populate());
-    ASSERT_NE(nullptr, first);
-    EXPECT_EQ("SALES", first->alias);
-    EXPECT_EQ((std::vector<std::string>{"STOCK", "STAFF"}), Walk());
-    EXPECT_EQ(nullptr, list.Next());
-}
-
-TEST_F(DirectoryDatabaseList, EmptyDirectoryIsASuccessfulEmptyListing)
-{
-    Fake().databaseOpenCode = rk::db2::kSqlSystemDirectoryEmpty;
-    CRkDatabaseEntry* const marker = reinterpret_cast<CRkDatabaseEntry*>(&nodes);
-    first = marker;
-    ASSERT_TRUE(Populate());
-    EXPECT_EQ(nullptr, first);
-    EXPECT_EQ(nullptr, list.Next());
-}
-
-// Mended: a second population used to hand out the first population's first
-// entry, and the walk then ran through both populations.
-TEST_F(DirectoryDatabaseList, RepopulationWalksOnlyItsOwnEntriesAndKeepsTheOldOnesValid)
-{
-    Catalog({"SALES", "STOCK", "STAFF"});
-    ASSERT_TRUE(Populate());
-    const CRkDatabaseEntry* firstOfFirst = first;
-    ASSERT_NE(nullptr, list.Next()) << "part way through the first walk";
-
-    Catalog({"SALES", "STOCK", "STAFF"});
-    ASSERT_TRUE(Populate());
-    ASSERT_NE(nullptr, first);
-    EXPECT_NE(firstOfFirst, first) << "the new population's own SALES";
-    EXPECT_EQ("SALES", first->alias);
-    EXPECT_EQ((std::vector<std::string>{"STOCK", "STAFF"}), Walk());
-    EXPECT_EQ(6u, list.GetEntries().size());
-    EXPECT_EQ("SALES", firstOfFirst->alias) << "entries handed out earlier stay valid";
-    EXPECT_TRUE(list.Holds(firstOfFirst));
-}
 
 TEST_F(DirectoryDatabaseList, RepopulationThatAppendsNothingLeavesTheCursorAtTheEnd)
 {
@@ -120,31 +64,6 @@ TEST_F(DirectoryDatabaseList, FailedPopulationLeavesAFinishedWalkFinished)
     ASSERT_TRUE(Populate());
     ASSERT_NE(nullptr, first);
     EXPECT_EQ(list.GetEntries()[2].get(), first);
-}
-
-TEST_F(DirectoryDatabaseList, FailedNodeLoadReadsNoDatabaseDirectory)
-{
-    Catalog({"SALES"});
-    Fake().nodeOpenCode = -1029;
-    EXPECT_FALSE(Populate());
-    EXPECT_EQ(nullptr, first);
-    EXPECT_EQ(-1029, Sqlcode(list.GetSqlca()));
-    EXPECT_EQ(Calls{"sqlenops_api@12"}, Fake().calls);
-    EXPECT_EQ(nullptr, list.Next());
-}
-
-TEST_F(DirectoryDatabaseList, EntriesKeepTheHostOfTheLoadTheyWereBuiltWith)
-{
-    Fake().nodes = {NodeRecord({"N1", "old.example.com", "1", "I", "", 18})};
-    Catalog({"SALES"});
-    ASSERT_TRUE(Populate());
-    const CRkDatabaseEntry* before = first;
-
-    Fake().nodes = {NodeRecord({"N1", "new.example.com", "1", "I", "", 18})};
-    ASSERT_TRUE(Populate());
-    ASSERT_NE(nullptr, first);
-    EXPECT_EQ("new.example.com", first->hostName);
-    EXPECT_EQ("old.example.com", before->hostName) << "copies, not references to replaced node entries";
 }
 
 // Mended: the handle's sqlca used to be read before any DB2 call filled it.

@@ -68,44 +68,6 @@ protected:
     void Write(const CRkDatabaseEntry& entry) { rk::directory::WriteDatabaseDetails(entry, &record[0]); }
 };
 
-TEST_F(DirectoryDetailsRecord, EachSlotGetsItsTextAndOneNulAndNothingMore)
-{
-    Write(Entry({"SAMPLE", "SAMPLEDB", "C:", "SQL00001", "DB2SRV1", "9.07", "Sample database", '1', 255, 0,
-                 "alt.example.com", "50001"}));
-    const std::pair<SlotView, const char*> expected[] = {
-        {{RKDB2_DETAILS_DATABASE_NAME_OFFSET, 50}, "SAMPLEDB"},
-        {{RKDB2_DETAILS_HOST_NAME_OFFSET, 255}, "db2.example.com"},
-        {{RKDB2_DETAILS_SERVICE_NAME_OFFSET, 50}, "50000"},
-        {{RKDB2_DETAILS_INSTANCE_NAME_OFFSET, 50}, "DB2INST1"},
-        {{RKDB2_DETAILS_ALIAS_OFFSET, 50}, "SAMPLE"},
-        {{RKDB2_DETAILS_DRIVE_PATH_OFFSET, 30}, "C:"},
-        {{RKDB2_DETAILS_INTERNAL_NAME_OFFSET, 50}, "SQL00001"},
-        {{RKDB2_DETAILS_NODE_NAME_OFFSET, 50}, "DB2SRV1"},
-        {{RKDB2_DETAILS_DATABASE_TYPE_OFFSET, 255}, "9.07"},
-        {{RKDB2_DETAILS_COMMENT_OFFSET, 255}, "Sample database"},
-        {{RKDB2_DETAILS_ENTRY_TYPE_OFFSET, 50}, "SQL_REMOTE"},
-        {{RKDB2_DETAILS_AUTHENTICATION_OFFSET, 255}, "Not Specified"},
-        {{RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, 255}, "alt.example.com"},
-        {{RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET, 50}, "50001"},
-        {{RKDB2_DETAILS_PLATFORM_OFFSET, 50}, "Linux"},
-    };
-    std::size_t end = 0;
-    for (const auto& [slot, text] : expected) {
-        EXPECT_EQ(end, slot.offset) << "slots follow each other";
-        end = slot.offset + slot.size;
-        const SlotContent content = Read(record, slot);
-        EXPECT_TRUE(content.terminated) << text;
-        EXPECT_EQ(text, content.text);
-        EXPECT_TRUE(content.restUntouched) << text;
-    }
-    EXPECT_EQ(std::size_t{RKDB2_DETAILS_SIZE}, end);
-
-    const std::string once = record;
-    Write(Entry({"SAMPLE", "SAMPLEDB", "C:", "SQL00001", "DB2SRV1", "9.07", "Sample database", '1', 255, 0,
-                 "alt.example.com", "50001"}));
-    EXPECT_EQ(once, record) << "a second call writes the same bytes";
-}
-
 TEST_F(DirectoryDetailsRecord, EmptyTextsWriteASingleNul)
 {
     // Basic layout: no alternate server. Node N9 is not catalogued: no node texts.
@@ -116,15 +78,6 @@ TEST_F(DirectoryDetailsRecord, EmptyTextsWriteASingleNul)
         EXPECT_EQ('\0', record[offset]) << offset;
         EXPECT_EQ(kMarker, record[offset + 1]) << offset;
     }
-}
-
-TEST_F(DirectoryDetailsRecord, LocalDatabaseShowsTheLocalNode)
-{
-    Write(Entry({"LOCALDB", "LOCALDB", "C:", "SQL00002", "", "", "", '0', 0, 0, "", ""}));
-    EXPECT_EQ("LOCAL", Read(record, {RKDB2_DETAILS_NODE_NAME_OFFSET, 50}).text);
-    EXPECT_EQ("DB2", Read(record, {RKDB2_DETAILS_INSTANCE_NAME_OFFSET, 50}).text);
-    EXPECT_EQ("Windows", Read(record, {RKDB2_DETAILS_PLATFORM_OFFSET, 50}).text);
-    EXPECT_EQ("SQL_INDIRECT", Read(record, {RKDB2_DETAILS_ENTRY_TYPE_OFFSET, 50}).text);
 }
 
 TEST_F(DirectoryDetailsRecord, HostNamesFillTheirSlotAndA255ByteNameIsCutTo254)
@@ -145,13 +98,6 @@ TEST_F(DirectoryDetailsRecord, HostNamesFillTheirSlotAndA255ByteNameIsCutTo254)
     EXPECT_EQ("50000", Read(record, {RKDB2_DETAILS_SERVICE_NAME_OFFSET, 50}).text) << "the next slot is intact";
     EXPECT_EQ("", Read(record, {RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET, 50}).text);
     EXPECT_EQ(kMarker, record[RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET + 1]);
-}
-
-TEST_F(DirectoryDetailsRecord, NullRecordIsLeftAlone)
-{
-    const CRkDatabaseEntry entry = Entry({"DB", "DB", "", "", "DB2SRV1", "", "", '1', 255, 0, "", ""});
-    rk::directory::WriteDatabaseDetails(entry, nullptr);
-    SUCCEED() << "no write through a null record";
 }
 
 } // namespace

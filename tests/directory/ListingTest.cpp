@@ -264,7 +264,7 @@ TEST_F(DirectoryListing, FailedFetchClosesTheScanAndReportsTheFetch)
     }
     {
         CallLog log;
-        ScopedFaults faults("sqlengne_api@12#1=-1029");
+        ScopedFaults faults("sqlengne_api@12#2=-1029"); // counted per process: the first was above
         RkDatabaseEntry* first = nullptr;
         EXPECT_EQ(0, library.CRkDatabaseListPopulate(list, &first));
         EXPECT_EQ((std::vector<std::string>{"sqlenops_api@12", "sqlengne_api@12", "sqlencls_api@8"}), log.Lines());
