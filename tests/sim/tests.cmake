@@ -3,6 +3,10 @@
 # entry-point types of db2/Db2Api.h.
 
 rk_test_program(sim_tests
+  ${CMAKE_CURRENT_LIST_DIR}/CatalogTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DatabaseScanTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NodeScanTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SimScanFixture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SimTestSupport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StoreFormatTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StoreWriteTest.cpp)
