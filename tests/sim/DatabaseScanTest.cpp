@@ -3,6 +3,8 @@
 // (db2DbDirOpenScan, db2DbDirGetNextEntry, db2DbDirCloseScan) over
 // databases.txt.
 
+#include <algorithm>
+
 #include "SimScanFixture.h"
 
 namespace {
@@ -158,6 +160,41 @@ TEST_F(SimDatabaseScan, NewerRouteRefusesOtherVersionsAndMissingParameters)
     EXPECT_EQ(-2032, Code());
     db2DbDirCloseScan(kDbDirVersion, &close, &ca);
     EXPECT_EQ(0, Code()) << "the scan was still open";
+}
+
+TEST_F(SimDatabaseScan, SampleCatalogueHasWhatItsReadmePromises)
+{
+    const rk::test::ScopedEnv sample("RKDB2_SIM_HOME", RK_SIM_SAMPLE_DIR);
+    std::vector<std::string> nodeNames;
+    bool zos = false;
+    bool withoutInstance = false;
+    for (const auto& record : NodeRecords()) {
+        const auto* bytes = Bytes(record);
+        nodeNames.push_back(FieldBytes(bytes, nodeinfo::kNodeName));
+        zos = zos || rk::bytes::ReadU16(bytes, nodeinfo::kOsTypeOffset) == 8;
+        withoutInstance = withoutInstance || FieldBytes(bytes, nodeinfo::kInstanceName) +
+                                                         FieldBytes(bytes, nodeinfo::kRemoteInstanceName) ==
+                                                     std::string(16, ' ');
+    }
+    EXPECT_EQ(4u, nodeNames.size());
+    EXPECT_TRUE(zos);
+    EXPECT_TRUE(withoutInstance);
+
+    int local = 0;
+    int orphans = 0;
+    int alternates = 0;
+    for (const auto& record : ExtendedDatabaseRecords()) {
+        const auto* bytes = Bytes(record);
+        const std::string node = FieldBytes(bytes, f::kNodeName);
+        const bool catalogued = std::find(nodeNames.begin(), nodeNames.end(), node) != nodeNames.end();
+        local += node == std::string(8, ' ') && rk::bytes::ReadI16(bytes, f::kCatalogNodeNumberOffset) == 0;
+        orphans += node != std::string(8, ' ') && !catalogued;
+        alternates += FieldBytes(bytes, f::kAltHostName) != std::string(255, ' ');
+    }
+    EXPECT_EQ(0, Code());
+    EXPECT_EQ(2, local);
+    EXPECT_EQ(1, orphans);
+    EXPECT_EQ(1, alternates);
 }
 
 } // namespace

@@ -13,3 +13,4 @@ rk_test_program(sim_tests
   ${CMAKE_CURRENT_LIST_DIR}/StoreWriteTest.cpp)
 target_link_libraries(sim_tests PRIVATE rksim_store)
 rk_test_cases(sim_tests CLIENT sim)
+target_compile_definitions(sim_tests PRIVATE RK_SIM_SAMPLE_DIR="${PROJECT_SOURCE_DIR}/sim/sample")
