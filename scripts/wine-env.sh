@@ -15,7 +15,7 @@ rk_wine_start() {
     wineboot -i </dev/null >/dev/null 2>&1
     wineserver -w
   fi
-  wineserver -p </dev/null >/dev/null 2>&1
+  wineserver -p </dev/null >/dev/null 2>&1 || true  # fails when one is already running
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
   trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 }

@@ -30,6 +30,19 @@ struct Sqlca {
 };
 static_assert(sizeof(Sqlca) == kSqlcaSize, "sqlca is 136 bytes");
 
+// The other sqlca fields, for code that fills a whole sqlca.
+inline constexpr Field kSqlcaId{0, 8};
+inline constexpr std::size_t kSqlcaBcOffset = 8;
+inline constexpr std::size_t kSqlcaErrmlOffset = 16;
+inline constexpr Field kSqlcaErrmc{18, 70};
+inline constexpr Field kSqlcaErrp{88, 8};
+inline constexpr Field kSqlcaErrd{96, 24};
+inline constexpr Field kSqlcaWarn{120, 11};
+inline constexpr unsigned char kSqlcaTokenSeparator = 0xFF;
+static_assert(kSqlcaErrmlOffset + 2 == kSqlcaErrmc.offset && kSqlcaErrmc.End() == kSqlcaErrp.offset, "sqlca tokens");
+static_assert(kSqlcaErrp.End() == kSqlcaErrd.offset && kSqlcaErrd.End() == kSqlcaWarn.offset, "sqlca middle fields");
+static_assert(kSqlcaWarn.End() == kSqlcaSqlstate.offset, "sqlwarn precedes sqlstate");
+
 inline std::int32_t Sqlcode(const Sqlca& ca) { return bytes::ReadI32(ca.bytes, kSqlcaSqlcodeOffset); }
 inline void SetSqlcode(Sqlca& ca, std::int32_t code) { bytes::WriteI32(ca.bytes, kSqlcaSqlcodeOffset, code); }
 
@@ -45,6 +58,29 @@ inline constexpr Field kCatalogNodeType{503, 1};
 inline constexpr std::size_t kOsTypeOffset = 504;
 inline constexpr Field kComment{32, 30};
 inline constexpr Field kProtocol{74, 1};
+// The remaining sqleninfo fields, none of which a TCP/IP node uses.
+inline constexpr Field kLocalLu{8, 8};
+inline constexpr Field kPartnerLu{16, 8};
+inline constexpr Field kMode{24, 8};
+inline constexpr std::size_t kCommentCodepageOffset = 62;
+inline constexpr std::size_t kAdapterOffset = 64;
+inline constexpr Field kNetworkId{66, 8};
+inline constexpr Field kSymDestName{75, 8};
+inline constexpr std::size_t kSecurityTypeOffset = 84;
+inline constexpr Field kFileServer{355, 48};
+inline constexpr Field kObjectName{403, 48};
+inline constexpr Field kComputerName{459, 15};
+inline constexpr Field kSystemName{474, 21};
+inline constexpr Field kChangePasswordLu{506, 8};
+inline constexpr Field kTransactionProgram{514, 64};
+inline constexpr Field kLanAddress{578, 12};
+inline constexpr unsigned char kProtocolTcpip = 3;
+static_assert(kMode.End() == kComment.offset && kComment.End() == kCommentCodepageOffset, "sqleninfo head");
+static_assert(kNetworkId.End() == kProtocol.offset && kSymDestName.End() + 1 == kSecurityTypeOffset,
+              "one filler byte before security_type");
+static_assert(kServiceName.End() == kFileServer.offset && kObjectName.End() == kInstanceName.offset, "sqleninfo");
+static_assert(kComputerName.End() == kSystemName.offset && kSystemName.End() == kRemoteInstanceName.offset, "sqleninfo");
+static_assert(kTransactionProgram.End() == kLanAddress.offset && kLanAddress.End() == kSize, "sqleninfo tail");
 static_assert(kHostName.End() == kServiceName.offset, "sqleninfo hostname is followed by service_name");
 static_assert(kRemoteInstanceName.End() + 1 == kOsTypeOffset, "catalog_node_type sits before os_type");
 static_assert(kOsTypeOffset + 2 + 8 + 64 + 12 == kSize, "chgpwd_lu, transpn and lanaddr close sqleninfo");
@@ -78,7 +114,9 @@ static_assert(kAltPortNumber.End() + 1 == kExtendedSize, "db2DbDirInfo ends one 
 } // namespace dbinfo
 
 // Entry types of a database directory entry: character digits.
+inline constexpr unsigned char kEntryTypeIndirect = '0';
 inline constexpr unsigned char kEntryTypeRemote = '1';
+inline constexpr unsigned char kEntryTypeDce = '3';
 inline constexpr unsigned short kAuthenticationNotSpecified = 255;
 
 // --- sqle_node_struct and sqle_node_tcpip: written for sqlectnd_api ------
@@ -127,6 +165,24 @@ inline constexpr std::int32_t kSqlNodeDirectoryEmpty = 1037;
 inline constexpr std::int32_t kSqlNodeDirectoryNotFound = -1027;
 inline constexpr std::int32_t kSqlSystemDirectoryEmpty = 1057;
 inline constexpr std::int32_t kSqlDatabaseDirectoryNotFound = -1031;
+inline constexpr std::int32_t kSqlNoMoreEntries = 1014;
+inline constexpr std::int32_t kSqlNodeNotCatalogued = 1100;
+inline constexpr std::int32_t kSqlInvalidAlias = -1000;
+inline constexpr std::int32_t kSqlInvalidDatabaseName = -1001;
+inline constexpr std::int32_t kSqlAliasExists = -1005;
+inline constexpr std::int32_t kSqlAliasNotFound = -1013;
+inline constexpr std::int32_t kSqlNodeExists = -1018;
+inline constexpr std::int32_t kSqlInvalidNodeName = -1019;
+inline constexpr std::int32_t kSqlNodeNotFound = -1021;
+inline constexpr std::int32_t kSqlInvalidHostName = -1332;
+inline constexpr std::int32_t kSqlInvalidServiceName = -1333;
+
+// Results of the message functions (sqlaintp_api, sqlogstt).
+inline constexpr int kMsgNoError = -2;        // sqlaintp_api: SQLCODE 0
+inline constexpr int kMsgBadSqlstate = -2;    // sqlogstt: not 2 or 5 alphanumeric characters
+inline constexpr int kMsgFileError = -3;
+inline constexpr int kMsgBadLineWidth = -4;
+inline constexpr int kMsgBadArgument = -5;
 
 // --- entry points of db2app.dll -------------------------------------------
 using DbDirFn = int(RK_DB2_CALL*)(std::uint32_t version, void* params, Sqlca* ca);

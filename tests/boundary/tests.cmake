@@ -14,5 +14,9 @@ rk_test_program(boundary_tests
   ${CMAKE_CURRENT_LIST_DIR}/StackBalanceTest.cpp)
 rk_test_cases(boundary_tests CLIENT sim)
 
-rk_unit_program(boundary_unit_tests ${CMAKE_CURRENT_LIST_DIR}/TruncatingCopyTest.cpp)
+rk_unit_program(boundary_unit_tests
+  ${CMAKE_CURRENT_LIST_DIR}/TruncatingCopyTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HeaderTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HeaderFromC.c)
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/HeaderFromC.c PROPERTIES COMPILE_OPTIONS "-std=c11;-pedantic-errors")
 rk_test_cases(boundary_unit_tests CLIENT no-client)

@@ -1,0 +1,80 @@
+// DB2's error text from any sqlca and any answers of the two message
+// lookups: never reads or writes out of bounds, never exceeds 1022 bytes,
+// and always carries the SQLCODE and SQLSTATE lines.
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "RecordingLoader.h"
+#include "db2/CRkDb2SysLib.h"
+
+namespace {
+
+// The fuzz input, consumed front to back.
+struct Input {
+    const std::uint8_t* data;
+    std::size_t size;
+    std::size_t Take(void* out, std::size_t wanted)
+    {
+        const std::size_t n = std::min(wanted, size);
+        std::memcpy(out, data, n);
+        data += n;
+        size -= n;
+        return n;
+    }
+};
+
+int g_messageResult = 0;
+int g_stateResult = 0;
+std::string g_messageBytes;
+std::string g_stateBytes;
+
+int Fill(char* buffer, short size, const std::string& bytes, int result)
+{
+    // The lookups may write anything within the buffer they were given.
+    const std::size_t n = std::min(bytes.size(), static_cast<std::size_t>(size));
+    std::memcpy(buffer, bytes.data(), n);
+    return result;
+}
+
+int RK_DB2_CALL Sqlaintp(char* buffer, short size, short, const char*, rk::db2::Sqlca*)
+{
+    return Fill(buffer, size, g_messageBytes, g_messageResult);
+}
+
+int RK_DB2_CALL Sqlogstt(char* buffer, short size, short, char*) { return Fill(buffer, size, g_stateBytes, g_stateResult); }
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static rk::test::RecordingLoader loader;
+    static CRkDb2SysLib* sys = [] {
+        loader.Provide("db2sys.dll", {{"sqlaintp_api@20", rk::test::Entry(&Sqlaintp)},
+                                      {"sqlogstt", rk::test::Entry(&Sqlogstt)}});
+        auto* lib = new CRkDb2SysLib(loader);
+        lib->Load();
+        return lib;
+    }();
+
+    Input input{data, size};
+    rk::db2::Sqlca ca{};
+    input.Take(ca.bytes, sizeof ca.bytes);
+    std::int16_t split = 0;
+    input.Take(&split, sizeof split);
+    input.Take(&g_messageResult, sizeof g_messageResult);
+    input.Take(&g_stateResult, sizeof g_stateResult);
+    const std::size_t cut = std::min(input.size, static_cast<std::size_t>(std::abs(split)));
+    g_messageBytes.assign(reinterpret_cast<const char*>(input.data), cut);
+    g_stateBytes.assign(reinterpret_cast<const char*>(input.data + cut), input.size - cut);
+
+    const std::string text = sys->GetErrorText(ca);
+    if (text.size() > 1022)
+        std::abort();
+    if (text.size() < 1022 && text.find("SQLCODE = ") == std::string::npos)
+        std::abort();
+    return 0;
+}

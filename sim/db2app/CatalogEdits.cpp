@@ -1,0 +1,164 @@
+#include "CatalogEdits.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "CRkDirectoryStore.h"
+#include "SimCodes.h"
+
+namespace rk::sim {
+namespace {
+
+using store::CRkDirectoryStore;
+using store::EditResult;
+
+constexpr std::size_t kMaxNameLength = 8;
+constexpr std::size_t kMaxHostNameLength = 255;
+constexpr std::size_t kMaxServiceNameLength = 14;
+
+bool IsNameCharacter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '@' || c == '#' ||
+           c == '$';
+}
+
+// Reads a NUL-terminated field into `text`; false when no NUL ends it
+// inside the field (`text` then holds all of its bytes).
+bool TerminatedField(const unsigned char* record, bytes::Field field, std::string& text)
+{
+    const auto* begin = reinterpret_cast<const char*>(record + field.offset);
+    const void* nul = std::memchr(begin, '\0', field.width);
+    if (nul == nullptr) {
+        text.assign(begin, field.width);
+        return false;
+    }
+    text.assign(begin, static_cast<const char*>(nul));
+    return true;
+}
+
+bool HasControlCharacter(const std::string& text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+std::string TextOrEmpty(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
+
+// The catalog codes for a store edit that did not happen.
+CallOutcome EditFailure(EditResult result, std::int32_t duplicate, std::int32_t notFound, std::int32_t missing,
+                        const std::string& name)
+{
+    switch (result) {
+    case EditResult::kDone:
+        return {};
+    case EditResult::kDuplicate:
+        return {duplicate, {name}};
+    case EditResult::kNotFound:
+        return {notFound, {name}};
+    case EditResult::kFileMissing:
+        return {missing, {}};
+    case EditResult::kWriteFailed:
+        break;
+    }
+    return {kSqlDirectoryIoError, {}};
+}
+
+} // namespace
+
+bool IsValidDirectoryName(const char* name)
+{
+    if (name == nullptr)
+        return false;
+    const std::size_t length = std::strlen(name);
+    return length >= 1 && length <= kMaxNameLength && std::all_of(name, name + length, IsNameCharacter);
+}
+
+CallOutcome CatalogNode(const unsigned char* node, const unsigned char* protocol)
+{
+    namespace ns = db2::nodestruct;
+    namespace tcp = db2::tcpip;
+    if (node == nullptr)
+        return {kSqlParameterNotValid, {"node"}};
+    if (protocol == nullptr)
+        return {kSqlParameterNotValid, {"protocol"}};
+    if (bytes::ReadU16(node, ns::kStructIdOffset) != ns::kStructId)
+        return {kSqlParameterNotValid, {"struct_id"}};
+    // The stand-in keeps TCP/IP nodes only.
+    if (node[ns::kProtocolOffset] != ns::kProtocolTcpip)
+        return {kSqlParameterNotValid, {"protocol"}};
+
+    store::NodeEntry entry;
+    if (!TerminatedField(node, ns::kNodeName, entry.nodeName) || !IsValidDirectoryName(entry.nodeName.c_str()))
+        return {db2::kSqlInvalidNodeName, {entry.nodeName}};
+    TerminatedField(node, ns::kComment, entry.comment);
+    if (!TerminatedField(protocol, tcp::kHostName, entry.hostName) || entry.hostName.empty() ||
+        entry.hostName.size() > kMaxHostNameLength || HasControlCharacter(entry.hostName))
+        return {db2::kSqlInvalidHostName, {entry.hostName}};
+    if (!TerminatedField(protocol, tcp::kServiceName, entry.serviceName) || entry.serviceName.empty() ||
+        entry.serviceName.size() > kMaxServiceNameLength || HasControlCharacter(entry.serviceName))
+        return {db2::kSqlInvalidServiceName, {entry.serviceName}};
+
+    const EditResult result = CRkDirectoryStore::FromEnvironment().AddNode(entry);
+    return EditFailure(result, db2::kSqlNodeExists, db2::kSqlNodeNotFound, db2::kSqlNodeDirectoryNotFound,
+                       entry.nodeName);
+}
+
+CallOutcome CatalogDatabase(const char* databaseName, const char* alias, unsigned char entryType,
+                            const char* nodeName, const char* path, const char* comment,
+                            std::uint16_t authentication)
+{
+    if (!IsValidDirectoryName(databaseName))
+        return {db2::kSqlInvalidDatabaseName, {TextOrEmpty(databaseName)}};
+    // Without an alias DB2 catalogs the database under its own name.
+    const char* effectiveAlias = (alias == nullptr || *alias == '\0') ? databaseName : alias;
+    if (!IsValidDirectoryName(effectiveAlias))
+        return {db2::kSqlInvalidAlias, {effectiveAlias}};
+
+    store::DatabaseEntry entry;
+    entry.alias = effectiveAlias;
+    entry.databaseName = databaseName;
+    entry.entryType = entryType;
+    entry.comment = TextOrEmpty(comment);
+    entry.authentication = authentication;
+    if (entryType == db2::kEntryTypeRemote || entryType == db2::kEntryTypeDce) {
+        if (!IsValidDirectoryName(nodeName))
+            return {db2::kSqlInvalidNodeName, {TextOrEmpty(nodeName)}};
+        entry.nodeName = nodeName;
+        // DB2 lists remote entries with catalog partition number -1.
+        entry.catalogNodeNumber = -1;
+    } else if (entryType == db2::kEntryTypeIndirect) {
+        entry.drivePath = TextOrEmpty(path);
+    } else {
+        return {kSqlParameterNotValid, {"type"}};
+    }
+
+    const CRkDirectoryStore store = CRkDirectoryStore::FromEnvironment();
+    const CallOutcome added = EditFailure(store.AddDatabase(entry), db2::kSqlAliasExists, db2::kSqlAliasNotFound,
+                                          db2::kSqlDatabaseDirectoryNotFound, entry.alias);
+    if (added.sqlcode != 0 || entry.nodeName.empty())
+        return added;
+    // A database at a node that is not catalogued is kept, with a warning.
+    const auto nodes = store.ReadNodes();
+    const bool nodeKnown = nodes && std::any_of(nodes->begin(), nodes->end(), [&](const store::NodeEntry& node) {
+                               return store::SameName(node.nodeName, entry.nodeName);
+                           });
+    return nodeKnown ? CallOutcome{} : CallOutcome{db2::kSqlNodeNotCatalogued, {entry.nodeName}};
+}
+
+CallOutcome UncatalogDatabase(const char* alias)
+{
+    if (!IsValidDirectoryName(alias))
+        return {db2::kSqlInvalidAlias, {TextOrEmpty(alias)}};
+    return EditFailure(CRkDirectoryStore::FromEnvironment().RemoveDatabase(alias), db2::kSqlAliasExists,
+                       db2::kSqlAliasNotFound, db2::kSqlDatabaseDirectoryNotFound, alias);
+}
+
+CallOutcome UncatalogNode(const char* nodeName)
+{
+    if (!IsValidDirectoryName(nodeName))
+        return {db2::kSqlInvalidNodeName, {TextOrEmpty(nodeName)}};
+    return EditFailure(CRkDirectoryStore::FromEnvironment().RemoveNode(nodeName), db2::kSqlNodeExists,
+                       db2::kSqlNodeNotFound, db2::kSqlNodeDirectoryNotFound, nodeName);
+}
+
+} // namespace rk::sim

@@ -1,0 +1,159 @@
+#include "CRkDirectoryStore.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "SimHooks.h"
+#include "StoreFiles.h"
+#include "StoreFormat.h"
+
+namespace rk::sim::store {
+namespace {
+
+constexpr const char* kNodesFile = "nodes.txt";
+constexpr const char* kDatabasesFile = "databases.txt";
+constexpr const char* kLockFile = "store.lock";
+
+std::string DefaultDirectory()
+{
+#if defined(_WIN32)
+    return GetEnv("USERPROFILE") + "\\rkdb2-sim";
+#else
+    const std::string home = GetEnv("HOME");
+    return (home.empty() ? std::string(".") : home) + "/.rkdb2-sim";
+#endif
+}
+
+// Adds an entry unless one of the same name is there: the edit of AddNode
+// and AddDatabase.
+template <typename Entry>
+EditResult Add(std::vector<Entry>& entries, const Entry& entry, std::string Entry::*name)
+{
+    const bool exists = std::any_of(entries.begin(), entries.end(),
+                                    [&](const Entry& e) { return SameName(e.*name, entry.*name); });
+    if (exists)
+        return EditResult::kDuplicate;
+    entries.push_back(entry);
+    return EditResult::kDone;
+}
+
+template <typename Entry>
+EditResult Remove(std::vector<Entry>& entries, const std::string& wanted, std::string Entry::*name)
+{
+    const auto it = std::find_if(entries.begin(), entries.end(), [&](const Entry& e) { return SameName(e.*name, wanted); });
+    if (it == entries.end())
+        return EditResult::kNotFound;
+    entries.erase(it);
+    return EditResult::kDone;
+}
+
+// One read-modify-write of a file under the store's lock. `edit` changes
+// the entries and says whether to write them back.
+template <typename Entry, typename Read, typename Format, typename Edit>
+EditResult Modify(const CRkDirectoryStore& store, const std::string& path, bool createMissing, Read read,
+                  Format format, Edit edit)
+{
+    if (!createMissing && !FileExists(path))
+        return EditResult::kFileMissing;
+    if (!EnsureDirectory(store.Directory()))
+        return EditResult::kWriteFailed;
+    const CRkStoreLock lock(store.LockPath());
+    if (!lock.IsHeld())
+        return EditResult::kWriteFailed;
+    std::optional<std::vector<Entry>> entries = read();
+    if (!entries && !createMissing)
+        return EditResult::kFileMissing;
+    if (!entries)
+        entries.emplace();
+    const EditResult result = edit(*entries);
+    if (result != EditResult::kDone)
+        return result;
+    return ReplaceFileAtomically(path, format(*entries)) ? EditResult::kDone : EditResult::kWriteFailed;
+}
+
+} // namespace
+
+CRkDirectoryStore::CRkDirectoryStore(std::string directory) : m_strDirectory(std::move(directory)) {}
+
+CRkDirectoryStore CRkDirectoryStore::FromEnvironment()
+{
+    const std::string configured = GetEnv("RKDB2_SIM_HOME");
+    return CRkDirectoryStore(configured.empty() ? DefaultDirectory() : PlatformPath(configured));
+}
+
+std::string CRkDirectoryStore::PathOf(const char* fileName) const
+{
+    if (m_strDirectory.empty())
+        return fileName;
+    const char last = m_strDirectory.back();
+    return m_strDirectory + (last == '/' || last == '\\' ? "" : "/") + fileName;
+}
+
+std::string CRkDirectoryStore::NodesPath() const { return PathOf(kNodesFile); }
+std::string CRkDirectoryStore::DatabasesPath() const { return PathOf(kDatabasesFile); }
+std::string CRkDirectoryStore::LockPath() const { return PathOf(kLockFile); }
+
+std::optional<std::vector<NodeEntry>> CRkDirectoryStore::ReadNodes() const
+{
+    const auto text = ReadWholeFile(NodesPath());
+    if (!text)
+        return std::nullopt;
+    return ParseNodes(*text);
+}
+
+std::optional<std::vector<DatabaseEntry>> CRkDirectoryStore::ReadDatabases() const
+{
+    const auto text = ReadWholeFile(DatabasesPath());
+    if (!text)
+        return std::nullopt;
+    return ParseDatabases(*text);
+}
+
+bool CRkDirectoryStore::WriteNodes(const std::vector<NodeEntry>& nodes) const
+{
+    return Modify<NodeEntry>(*this, NodesPath(), true, [] { return std::optional<std::vector<NodeEntry>>(); },
+                             FormatNodes, [&](std::vector<NodeEntry>& entries) {
+                                 entries = nodes;
+                                 return EditResult::kDone;
+                             }) == EditResult::kDone;
+}
+
+bool CRkDirectoryStore::WriteDatabases(const std::vector<DatabaseEntry>& databases) const
+{
+    return Modify<DatabaseEntry>(*this, DatabasesPath(), true,
+                                 [] { return std::optional<std::vector<DatabaseEntry>>(); }, FormatDatabases,
+                                 [&](std::vector<DatabaseEntry>& entries) {
+                                     entries = databases;
+                                     return EditResult::kDone;
+                                 }) == EditResult::kDone;
+}
+
+EditResult CRkDirectoryStore::AddNode(const NodeEntry& node) const
+{
+    return Modify<NodeEntry>(*this, NodesPath(), true, [this] { return ReadNodes(); }, FormatNodes,
+                             [&](std::vector<NodeEntry>& entries) { return Add(entries, node, &NodeEntry::nodeName); });
+}
+
+EditResult CRkDirectoryStore::RemoveNode(const std::string& nodeName) const
+{
+    return Modify<NodeEntry>(*this, NodesPath(), false, [this] { return ReadNodes(); }, FormatNodes,
+                             [&](std::vector<NodeEntry>& entries) { return Remove(entries, nodeName, &NodeEntry::nodeName); });
+}
+
+EditResult CRkDirectoryStore::AddDatabase(const DatabaseEntry& database) const
+{
+    return Modify<DatabaseEntry>(*this, DatabasesPath(), true, [this] { return ReadDatabases(); }, FormatDatabases,
+                                 [&](std::vector<DatabaseEntry>& entries) {
+                                     return Add(entries, database, &DatabaseEntry::alias);
+                                 });
+}
+
+EditResult CRkDirectoryStore::RemoveDatabase(const std::string& alias) const
+{
+    return Modify<DatabaseEntry>(*this, DatabasesPath(), false, [this] { return ReadDatabases(); }, FormatDatabases,
+                                 [&](std::vector<DatabaseEntry>& entries) {
+                                     return Remove(entries, alias, &DatabaseEntry::alias);
+                                 });
+}
+
+} // namespace rk::sim::store

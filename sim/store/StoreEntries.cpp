@@ -1,0 +1,37 @@
+#include "StoreEntries.h"
+
+#include <tuple>
+
+namespace rk::sim::store {
+namespace {
+
+auto Fields(const NodeEntry& e)
+{
+    return std::tie(e.nodeName, e.hostName, e.serviceName, e.instanceName, e.remoteInstanceName, e.comment, e.osType);
+}
+
+auto Fields(const DatabaseEntry& e)
+{
+    return std::tie(e.alias, e.databaseName, e.drivePath, e.internalName, e.nodeName, e.databaseType, e.comment,
+                    e.entryType, e.authentication, e.catalogNodeNumber, e.altHostName, e.altPortNumber);
+}
+
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+} // namespace
+
+bool operator==(const NodeEntry& left, const NodeEntry& right) { return Fields(left) == Fields(right); }
+bool operator==(const DatabaseEntry& left, const DatabaseEntry& right) { return Fields(left) == Fields(right); }
+
+bool SameName(const std::string& left, const std::string& right)
+{
+    if (left.size() != right.size())
+        return false;
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        if (UpperAscii(left[i]) != UpperAscii(right[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace rk::sim::store

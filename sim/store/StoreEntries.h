@@ -1,0 +1,43 @@
+#pragma once
+// One node directory entry and one system database directory entry as the
+// stand-in client keeps them: texts of any length (the scans cut them to
+// DB2's field widths) and DB2's codes.
+
+#include <cstdint>
+#include <string>
+
+namespace rk::sim::store {
+
+struct NodeEntry {
+    std::string nodeName;
+    std::string hostName;
+    std::string serviceName;
+    std::string instanceName;
+    std::string remoteInstanceName;
+    std::string comment;
+    std::uint16_t osType = 0;
+};
+
+struct DatabaseEntry {
+    std::string alias;
+    std::string databaseName;
+    std::string drivePath;
+    std::string internalName;
+    std::string nodeName;
+    std::string databaseType;
+    std::string comment;
+    unsigned char entryType = 0;   // DB2's character digit, '0' indirect, '1' remote, ...
+    std::uint16_t authentication = 0;
+    std::int16_t catalogNodeNumber = 0;
+    std::string altHostName;
+    std::string altPortNumber;
+};
+
+bool operator==(const NodeEntry& left, const NodeEntry& right);
+bool operator==(const DatabaseEntry& left, const DatabaseEntry& right);
+
+// Directory names compare without regard to ASCII case: DB2 treats lower
+// case letters in names as upper case.
+bool SameName(const std::string& left, const std::string& right);
+
+} // namespace rk::sim::store

@@ -1,0 +1,88 @@
+#include "StoreFiles.h"
+
+#include <atomic>
+#include <cerrno>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace rk::sim::store {
+namespace {
+
+class CRkFileDescriptor {
+public:
+    explicit CRkFileDescriptor(int fd) : m_nFd(fd) {}
+    ~CRkFileDescriptor() { Close(); }
+    CRkFileDescriptor(const CRkFileDescriptor&) = delete;
+    CRkFileDescriptor& operator=(const CRkFileDescriptor&) = delete;
+
+    int Get() const { return m_nFd; }
+    bool Close()
+    {
+        const int fd = m_nFd;
+        m_nFd = -1;
+        return fd < 0 || ::close(fd) == 0;
+    }
+
+private:
+    int m_nFd;
+};
+
+bool WriteAll(int fd, const std::string& content)
+{
+    std::size_t written = 0;
+    while (written < content.size()) {
+        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::string TemporaryNameFor(const std::string& path)
+{
+    static std::atomic<unsigned> counter{0};
+    return path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+}
+
+} // namespace
+
+bool ReplaceFileAtomically(const std::string& path, const std::string& content)
+{
+    const std::string temporary = TemporaryNameFor(path);
+    CRkFileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+    if (file.Get() < 0)
+        return false;
+    const bool written = WriteAll(file.Get(), content) && ::fsync(file.Get()) == 0;
+    if (file.Close() && written && ::rename(temporary.c_str(), path.c_str()) == 0)
+        return true;
+    ::unlink(temporary.c_str());
+    return false;
+}
+
+CRkStoreLock::CRkStoreLock(const std::string& lockPath, Wait wait)
+    : m_nFd(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644))
+{
+    if (m_nFd < 0)
+        return;
+    const int operation = LOCK_EX | (wait == Wait::kFailImmediately ? LOCK_NB : 0);
+    int result = 0;
+    do {
+        result = ::flock(m_nFd, operation);
+    } while (result != 0 && errno == EINTR);
+    m_bHeld = result == 0;
+}
+
+CRkStoreLock::~CRkStoreLock()
+{
+    // Closing the descriptor releases the lock.
+    if (m_nFd >= 0)
+        ::close(m_nFd);
+}
+
+} // namespace rk::sim::store

@@ -1,0 +1,95 @@
+#include "StoreFiles.h"
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+
+#ifndef NOMINMAX
+#  define NOMINMAX
+#endif
+#include <windows.h>
+
+namespace rk::sim::store {
+namespace {
+
+class CRkFileHandle {
+public:
+    explicit CRkFileHandle(HANDLE handle) : m_hFile(handle) {}
+    ~CRkFileHandle() { Close(); }
+    CRkFileHandle(const CRkFileHandle&) = delete;
+    CRkFileHandle& operator=(const CRkFileHandle&) = delete;
+
+    bool IsValid() const { return m_hFile != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return m_hFile; }
+    bool Close()
+    {
+        const HANDLE handle = m_hFile;
+        m_hFile = INVALID_HANDLE_VALUE;
+        return handle == INVALID_HANDLE_VALUE || ::CloseHandle(handle) != FALSE;
+    }
+
+private:
+    HANDLE m_hFile;
+};
+
+bool WriteAll(HANDLE file, const std::string& content)
+{
+    std::size_t written = 0;
+    while (written < content.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - written, 1u << 20));
+        DWORD n = 0;
+        if (!::WriteFile(file, content.data() + written, chunk, &n, nullptr) || n == 0)
+            return false;
+        written += n;
+    }
+    return true;
+}
+
+std::string TemporaryNameFor(const std::string& path)
+{
+    static std::atomic<unsigned> counter{0};
+    return path + ".tmp-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(counter++);
+}
+
+} // namespace
+
+bool ReplaceFileAtomically(const std::string& path, const std::string& content)
+{
+    const std::string temporary = TemporaryNameFor(path);
+    CRkFileHandle file(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                     nullptr));
+    if (!file.IsValid())
+        return false;
+    const bool written = WriteAll(file.Get(), content) && ::FlushFileBuffers(file.Get()) != FALSE;
+    if (file.Close() && written &&
+        ::MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE)
+        return true;
+    ::DeleteFileA(temporary.c_str());
+    return false;
+}
+
+CRkStoreLock::CRkStoreLock(const std::string& lockPath, Wait wait)
+{
+    const HANDLE file = ::CreateFileA(lockPath.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    m_hFile = file;
+    OVERLAPPED overlapped = {};
+    const DWORD flags = LOCKFILE_EXCLUSIVE_LOCK | (wait == Wait::kFailImmediately ? LOCKFILE_FAIL_IMMEDIATELY : 0);
+    m_bHeld = ::LockFileEx(file, flags, 0, 1, 0, &overlapped) != FALSE;
+}
+
+CRkStoreLock::~CRkStoreLock()
+{
+    if (m_hFile == nullptr)
+        return;
+    if (m_bHeld) {
+        OVERLAPPED overlapped = {};
+        ::UnlockFileEx(m_hFile, 0, 1, 0, &overlapped);
+    }
+    ::CloseHandle(m_hFile);
+}
+
+} // namespace rk::sim::store

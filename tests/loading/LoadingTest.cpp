@@ -1,0 +1,241 @@
+// Loading the DB2 client through the exports, one process per case: when
+// each library is loaded, how often, what a missing file or entry point does
+// to each export, and the release order at unload. The stand-in client
+// writes "load X" and "unload X" into the call log as the platform loads and
+// unloads it.
+
+#include <atomic>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "CallLog.h"
+#include "HostLibrary.h"
+
+namespace {
+
+class Loading : public testing::Test {
+protected:
+    rk::test::CallLog log;  // first: it must be in place before any DB2 library loads
+    rk::host::HostLibrary library;
+    char message[64];
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(library.IsLoaded());
+        std::memset(message, '#', sizeof message);
+    }
+
+    bool Logged(const std::string& line) const { return log.Count(line) > 0; }
+
+    // True when `first` was logged, and before `second`.
+    bool LoggedBefore(const std::string& first, const std::string& second) const
+    {
+        const int a = log.IndexOf(first);
+        const int b = log.IndexOf(second);
+        return a >= 0 && b >= 0 && a < b;
+    }
+
+    int Catalog() { return library.CatalogDatabase("warehouse7", "SALES", message, sizeof message); }
+    int Uncatalog() { return library.UncatalogDatabase("SALES", "warehous", message, sizeof message); }
+};
+
+// --- the full stand-in client -----------------------------------------------
+using LoadingWithClient = Loading;
+
+TEST_F(LoadingWithClient, NothingIsLoadedBeforeFirstUseNorLeftAfterUnload)
+{
+    library.Unload();
+    EXPECT_TRUE(log.Lines().empty()) << log.Lines().front();
+}
+
+TEST_F(LoadingWithClient, ListNewLoadsDb2AppThenDb2SysOnce)
+{
+    RkDatabaseList* first = library.CRkDatabaseListNew();
+    RkDatabaseList* second = library.CRkDatabaseListNew();
+    EXPECT_NE(nullptr, first);
+    EXPECT_NE(nullptr, second);
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(LoggedBefore("load db2app.dll", "load db2sys.dll"));
+    EXPECT_EQ(1, log.Count("load db2app.dll"));
+    EXPECT_EQ(1, log.Count("load db2sys.dll"));
+    EXPECT_FALSE(Logged("load db2cli.dll"));
+    EXPECT_FALSE(Logged("unload db2app.dll"));
+}
+
+TEST_F(LoadingWithClient, UnloadReleasesCliThenSysThenApp)
+{
+    ASSERT_NE(nullptr, library.CRkDatabaseListNew());
+    char dbms[8];
+    char text[RKDB2_CONNECT_MESSAGE_MAX];
+    library.RkConnect("NO_SUCH_DSN", "user", "password", dbms, text);
+    ASSERT_TRUE(Logged("load db2cli.dll"));
+    EXPECT_FALSE(Logged("unload db2cli.dll") || Logged("unload db2sys.dll") || Logged("unload db2app.dll"));
+    library.Unload();
+#if defined(_WIN32)
+    EXPECT_TRUE(LoggedBefore("unload db2cli.dll", "unload db2sys.dll"));
+    EXPECT_TRUE(LoggedBefore("unload db2sys.dll", "unload db2app.dll"));
+#else
+    // glibc defers the finalizers of libraries released while another one
+    // is being unloaded and runs them in its own order: only completeness
+    // can be seen here.
+    EXPECT_EQ(1, log.Count("unload db2cli.dll"));
+    EXPECT_EQ(1, log.Count("unload db2sys.dll"));
+    EXPECT_EQ(1, log.Count("unload db2app.dll"));
+#endif
+}
+
+TEST_F(LoadingWithClient, CatalogExportsLoadAndReleaseTheirOwnPairOnEveryCall)
+{
+    EXPECT_EQ(0, Catalog());
+    EXPECT_STREQ("not available yet", message);
+    EXPECT_EQ(0, Uncatalog());
+    EXPECT_STREQ("not available yet", message);
+    const std::vector<std::string> once = {"load db2app.dll", "load db2sys.dll", "unload db2sys.dll",
+                                           "unload db2app.dll"};
+    std::vector<std::string> twice = once;
+    twice.insert(twice.end(), once.begin(), once.end());
+    EXPECT_EQ(twice, log.Lines());
+}
+
+TEST_F(LoadingWithClient, CatalogReleaseLeavesTheListsLibrariesLoaded)
+{
+    ASSERT_NE(nullptr, library.CRkDatabaseListNew());
+    Catalog();
+    EXPECT_FALSE(Logged("unload db2app.dll"));
+    EXPECT_FALSE(Logged("unload db2sys.dll"));
+}
+
+TEST_F(LoadingWithClient, CatalogMessageIsCutToTheBuffer)
+{
+    EXPECT_EQ(0, library.CatalogDatabase("warehouse7", "SALES", message, 1));
+    EXPECT_EQ('\0', message[0]);
+    EXPECT_EQ('#', message[1]);
+    EXPECT_EQ(0, library.UncatalogDatabase("SALES", "warehous", message, 8));
+    EXPECT_STREQ("not ava", message);
+    EXPECT_EQ('#', message[8]);
+}
+
+TEST_F(LoadingWithClient, ConcurrentFirstUsesLoadEachLibraryOnce)
+{
+    constexpr int kThreads = 8;
+    std::atomic<int> ready{0};
+    std::atomic<int> handles{0};
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kThreads; ++i)
+        threads.emplace_back([&] {
+            ++ready;
+            while (ready.load() < kThreads) {
+            }
+            if (library.CRkDatabaseListNew() != nullptr)
+                ++handles;
+        });
+    for (auto& thread : threads)
+        thread.join();
+    EXPECT_EQ(kThreads, handles.load());
+    EXPECT_EQ(1, log.Count("load db2app.dll"));
+    EXPECT_EQ(1, log.Count("load db2sys.dll"));
+}
+
+// --- no DB2 client at all ------------------------------------------------------
+using LoadingWithoutClient = Loading;
+
+TEST_F(LoadingWithoutClient, ListNewFailsOnEveryCall)
+{
+    EXPECT_EQ(nullptr, library.CRkDatabaseListNew());
+    EXPECT_EQ(nullptr, library.CRkDatabaseListNew());
+}
+
+TEST_F(LoadingWithoutClient, CatalogExportsNameDb2AppOnEveryCall)
+{
+    for (int call = 0; call < 2; ++call) {
+        EXPECT_EQ(0, Catalog());
+        EXPECT_STREQ("Failed to load db2app.dll", message);
+        EXPECT_EQ(0, Uncatalog());
+        EXPECT_STREQ("Failed to load db2app.dll", message);
+    }
+}
+
+TEST_F(LoadingWithoutClient, ConnectWritesNeitherOutputOnEveryCall)
+{
+    for (int call = 0; call < 2; ++call) {
+        char dbms[8];
+        std::memset(dbms, '#', sizeof dbms);
+        EXPECT_EQ(0, library.RkConnect("SAMPLE", "user", "password", dbms, message));
+        EXPECT_EQ(std::string(8, '#'), std::string(dbms, 8));
+        EXPECT_EQ(std::string(sizeof message, '#'), std::string(message, sizeof message));
+    }
+}
+
+// --- db2app.dll missing, db2sys.dll present ---------------------------------
+using LoadingWithoutDb2App = Loading;
+
+TEST_F(LoadingWithoutDb2App, Db2SysIsNeverTried)
+{
+    EXPECT_EQ(nullptr, library.CRkDatabaseListNew());
+    EXPECT_EQ(0, Catalog());
+    EXPECT_STREQ("Failed to load db2app.dll", message);
+    EXPECT_FALSE(Logged("load db2sys.dll"));
+}
+
+// --- db2sys.dll missing ----------------------------------------------------------
+using LoadingWithoutDb2Sys = Loading;
+
+TEST_F(LoadingWithoutDb2Sys, ListNewFailsAndKeepsDb2AppLoadedOnce)
+{
+    EXPECT_EQ(nullptr, library.CRkDatabaseListNew());
+    EXPECT_EQ(nullptr, library.CRkDatabaseListNew());
+    EXPECT_EQ(1, log.Count("load db2app.dll"));
+}
+
+TEST_F(LoadingWithoutDb2Sys, CatalogExportsNameDb2Sys)
+{
+    EXPECT_EQ(0, Catalog());
+    EXPECT_STREQ("Failed to load db2sys.dll", message);
+    EXPECT_EQ(0, Uncatalog());
+    EXPECT_STREQ("Failed to load db2sys.dll", message);
+}
+
+// --- db2app.dll without a required entry point -----------------------------
+using LoadingAppWithoutRequiredEntryPoint = Loading;
+
+TEST_F(LoadingAppWithoutRequiredEntryPoint, FailsOnceAndHoldsTheLibraryUntilUnload)
+{
+    EXPECT_EQ(nullptr, library.CRkDatabaseListNew());
+    EXPECT_EQ(nullptr, library.CRkDatabaseListNew());
+    EXPECT_EQ(1, log.Count("load db2app.dll"));
+    EXPECT_FALSE(Logged("load db2sys.dll"));
+    EXPECT_FALSE(Logged("unload db2app.dll"));
+    library.Unload();
+    EXPECT_TRUE(Logged("unload db2app.dll"));
+}
+
+// --- db2app.dll without the newer directory interface, or with only its open -
+using LoadingOlderApp = Loading;
+
+TEST_F(LoadingOlderApp, MissingOptionalEntryPointsStillLoad)
+{
+    EXPECT_NE(nullptr, library.CRkDatabaseListNew());
+}
+
+// --- db2cli.dll without a required entry point -----------------------------
+using LoadingCliWithoutRequiredEntryPoint = Loading;
+
+TEST_F(LoadingCliWithoutRequiredEntryPoint, ConnectFailsWithoutOutputAndHoldsTheLibrary)
+{
+    for (int call = 0; call < 2; ++call) {
+        char dbms[8];
+        std::memset(dbms, '#', sizeof dbms);
+        EXPECT_EQ(0, library.RkConnect("SAMPLE", "user", "password", dbms, message));
+        EXPECT_EQ(std::string(8, '#'), std::string(dbms, 8));
+        EXPECT_EQ('#', message[0]);
+    }
+    EXPECT_EQ(1, log.Count("load db2cli.dll"));
+    EXPECT_FALSE(Logged("SQLAllocHandle")) << "no CLI call without every entry point";
+    EXPECT_FALSE(Logged("unload db2cli.dll"));
+}
+
+} // namespace

@@ -1,0 +1,11 @@
+# Loading the DB2 client on first use, seen through the exports.
+
+rk_test_program(loading_tests ${CMAKE_CURRENT_LIST_DIR}/LoadingTest.cpp)
+rk_test_cases(loading_tests CLIENT sim FILTER "LoadingWithClient.*")
+rk_test_cases(loading_tests CLIENT no-client FILTER "LoadingWithoutClient.*")
+rk_test_cases(loading_tests CLIENT no-app FILTER "LoadingWithoutDb2App.*")
+rk_test_cases(loading_tests CLIENT no-sys FILTER "LoadingWithoutDb2Sys.*")
+rk_test_cases(loading_tests CLIENT app-without-sqledcls FILTER "LoadingAppWithoutRequiredEntryPoint.*")
+rk_test_cases(loading_tests CLIENT older-app FILTER "LoadingOlderApp.*")
+rk_test_cases(loading_tests CLIENT app-open-scan-only FILTER "LoadingOlderApp.*")
+rk_test_cases(loading_tests CLIENT cli-without-getdiagrec FILTER "LoadingCliWithoutRequiredEntryPoint.*")

@@ -1,0 +1,113 @@
+#include "SimTestSupport.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "TestPaths.h"
+
+#if defined(_WIN32)
+#  include <windows.h>
+#else
+#  include <dlfcn.h>
+#endif
+
+namespace rk::test {
+namespace {
+
+std::string NewDirectory()
+{
+    const std::string path = TemporaryPath("rkdb2-simhome");
+    std::filesystem::create_directories(path);
+    return path;
+}
+
+} // namespace
+
+SimLibrary::SimLibrary(const std::string& fileName)
+{
+    const std::string path = PlatformPath(SimDir() + "/" + fileName);
+#if defined(_WIN32)
+    m_handle = ::LoadLibraryA(path.c_str());
+#else
+    m_handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+#endif
+}
+
+SimLibrary::~SimLibrary()
+{
+    if (m_handle == nullptr)
+        return;
+#if defined(_WIN32)
+    ::FreeLibrary(static_cast<HMODULE>(m_handle));
+#else
+    ::dlclose(m_handle);
+#endif
+}
+
+void* SimLibrary::Lookup(const char* exportName) const
+{
+    if (m_handle == nullptr)
+        return nullptr;
+#if defined(_WIN32)
+    return reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(m_handle), exportName));
+#else
+    const std::string name(exportName);
+    return ::dlsym(m_handle, name.substr(0, name.find('@')).c_str());
+#endif
+}
+
+SimHome::SimHome() : m_path(NewDirectory()), m_env("RKDB2_SIM_HOME", m_path) {}
+
+SimHome::~SimHome()
+{
+    std::error_code error;
+    std::filesystem::remove_all(m_path, error);
+}
+
+void SimHome::Write(const std::string& fileName, const std::string& text) const
+{
+    std::ofstream(FilePath(fileName), std::ios::binary) << text;
+}
+
+std::string SimHome::Read(const std::string& fileName) const
+{
+    std::ifstream file(FilePath(fileName), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+bool SimHome::Exists(const std::string& fileName) const { return std::filesystem::exists(FilePath(fileName)); }
+
+std::string SimHome::Listing() const
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_path))
+        names.insert(entry.path().filename().string());
+    std::string listing;
+    for (const auto& name : names)
+        listing += (listing.empty() ? "" : " ") + name;
+    return listing;
+}
+
+std::string Padded(const std::string& text, std::size_t width)
+{
+    std::string result = text.substr(0, width);
+    result.resize(width, ' ');
+    return result;
+}
+
+std::string FieldBytes(const unsigned char* record, bytes::Field field)
+{
+    return std::string(reinterpret_cast<const char*>(record + field.offset), field.width);
+}
+
+std::string Sqlstate(const db2::Sqlca& ca) { return FieldBytes(ca.bytes, db2::kSqlcaSqlstate); }
+
+std::string Tokens(const db2::Sqlca& ca)
+{
+    const auto length = static_cast<std::size_t>(bytes::ReadI16(ca.bytes, db2::kSqlcaErrmlOffset));
+    return std::string(reinterpret_cast<const char*>(ca.bytes + db2::kSqlcaErrmc.offset), length);
+}
+
+} // namespace rk::test

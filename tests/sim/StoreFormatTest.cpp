@@ -1,0 +1,120 @@
+// The text form of the stand-in's directory files, as people seed them by
+// hand and as the store writes them.
+
+#include <gtest/gtest.h>
+
+#include "StoreFormat.h"
+
+namespace {
+
+using namespace rk::sim::store;
+
+TEST(SimStoreFormat, ReadsEveryKeyOfBothKinds)
+{
+    const auto nodes = ParseNodes("[node DB2SRV1]\n"
+                                  "host = db2.example.com\n"
+                                  "service = 50000\n"
+                                  "instance = DB2\n"
+                                  "remote_instance = DB2INST1\n"
+                                  "os_type = 18\n"
+                                  "comment = Main server\n");
+    ASSERT_EQ(1u, nodes.size());
+    NodeEntry node;
+    node.nodeName = "DB2SRV1";
+    node.hostName = "db2.example.com";
+    node.serviceName = "50000";
+    node.instanceName = "DB2";
+    node.remoteInstanceName = "DB2INST1";
+    node.osType = 18;
+    node.comment = "Main server";
+    EXPECT_EQ(node, nodes[0]);
+
+    const auto databases = ParseDatabases("[database SAMPLE]\n"
+                                          "name = SAMPLE\npath = C:\ninternal_name = SQL00001\nnode =\n"
+                                          "type = 9.07\ncomment = Sample database\nentry_type = 0\n"
+                                          "authentication = 255\ncatalog_node_number = -1\n"
+                                          "alt_host = backup.example.com\nalt_port = 50001\n");
+    ASSERT_EQ(1u, databases.size());
+    DatabaseEntry database;
+    database.alias = "SAMPLE";
+    database.databaseName = "SAMPLE";
+    database.drivePath = "C:";
+    database.internalName = "SQL00001";
+    database.databaseType = "9.07";
+    database.comment = "Sample database";
+    database.entryType = '0';
+    database.authentication = 255;
+    database.catalogNodeNumber = -1;
+    database.altHostName = "backup.example.com";
+    database.altPortNumber = "50001";
+    EXPECT_EQ(database, databases[0]);
+}
+
+TEST(SimStoreFormat, HandSeededFilesAreReadLeniently)
+{
+    const auto nodes = ParseNodes("# comment\r\n"
+                                  "\r\n"
+                                  "host = ignored, before any block\n"
+                                  "[node N1]\r\n"
+                                  "  os_type = 8   \r\n"       // keys in any order, blanks around
+                                  "service = 50000   \r\n"     // trailing blanks trimmed
+                                  "host =  #lead\r\n"         // after \"= \" taken verbatim
+                                  "no equals sign here\n"
+                                  "colour = blue\n"            // unknown key
+                                  "[database D1]\n"            // a block of the other kind
+                                  "host = not N1's\n"
+                                  "[node N2]\n");
+    ASSERT_EQ(2u, nodes.size());
+    EXPECT_EQ("N1", nodes[0].nodeName);
+    EXPECT_EQ(8, nodes[0].osType);
+    EXPECT_EQ("50000", nodes[0].serviceName);
+    EXPECT_EQ(" #lead", nodes[0].hostName);
+    EXPECT_EQ("", nodes[0].instanceName);
+    EXPECT_EQ("N2", nodes[1].nodeName);
+    EXPECT_EQ("", nodes[1].hostName);
+    EXPECT_EQ(0, nodes[1].osType);
+
+    const auto databases = ParseDatabases("[database A]\nentry_type = x\nauthentication = many\n"
+                                          "[database B]\n");
+    ASSERT_EQ(2u, databases.size());
+    EXPECT_EQ('x', databases[0].entryType);
+    EXPECT_EQ(0, databases[0].authentication);
+    EXPECT_EQ(0, databases[1].entryType);
+    EXPECT_EQ(0, databases[1].catalogNodeNumber);
+}
+
+TEST(SimStoreFormat, WrittenFilesReadBackUnchanged)
+{
+    NodeEntry full{"N#1", std::string(255, 'h'), "50000", "DB2", "INST", "comment # here", 65535};
+    NodeEntry empty;
+    empty.nodeName = "N2";
+    const std::vector<NodeEntry> nodes{full, empty};
+    EXPECT_EQ(nodes, ParseNodes(FormatNodes(nodes)));
+
+    DatabaseEntry remote;
+    remote.alias = "R1";
+    remote.databaseName = "REMOTE";
+    remote.nodeName = "N#1";
+    remote.entryType = '1';
+    remote.authentication = 255;
+    remote.catalogNodeNumber = -1;
+    remote.comment = " leading blank";
+    remote.altHostName = "alt";
+    remote.altPortNumber = "1";
+    DatabaseEntry bare;
+    bare.alias = "B";
+    const std::vector<DatabaseEntry> databases{remote, bare};
+    EXPECT_EQ(databases, ParseDatabases(FormatDatabases(databases)));
+}
+
+TEST(SimStoreFormat, LineBreaksInValuesCannotSplitTheFile)
+{
+    NodeEntry node;
+    node.nodeName = "N1";
+    node.comment = "two\nlines\r\n[node EVIL]";
+    const auto read = ParseNodes(FormatNodes({node}));
+    ASSERT_EQ(1u, read.size());
+    EXPECT_EQ("two lines  [node EVIL]", read[0].comment);
+}
+
+} // namespace
