@@ -18,10 +18,15 @@ using namespace rk::test;
 
 namespace {
 
-constexpr int kDatabaseCount = 12;
-constexpr int kRounds = 15;
+// Many nodes and databases keep each population's node load and join busy
+// long enough for unserialized calls to collide.
+constexpr int kNodeCount = 40;
+constexpr int kDatabaseCount = 120;
+constexpr int kRounds = 10;
 
-std::string AliasOf(int i) { return "DB" + std::to_string(100 + i); }
+std::string AliasOf(int i) { return "DB" + std::to_string(1000 + i); }
+std::string NodeOf(int i) { return "N" + std::to_string(100 + i % kNodeCount); }
+std::string HostOf(const std::string& node) { return node + ".example.com"; }
 
 class DirectoryConcurrency : public testing::Test {
 protected:
@@ -36,11 +41,14 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(library.IsLoaded());
-        store.WriteNodes({{"SRV1", "db2.example.com", "50000", "DB2INST1", "", 18}});
+        std::vector<StoreNode> nodes;
+        for (int i = 0; i < kNodeCount; ++i)
+            nodes.push_back({NodeOf(i), HostOf(NodeOf(i)), "50000", "DB2INST1", "", 18});
+        store.WriteNodes(nodes);
         std::vector<StoreDatabase> databases;
         for (int i = 0; i < kDatabaseCount; ++i) {
             aliases.push_back(AliasOf(i));
-            databases.push_back({AliasOf(i), AliasOf(i), "SRV1"});
+            databases.push_back({AliasOf(i), AliasOf(i), NodeOf(i)});
         }
         store.WriteDatabases(databases);
     }
@@ -51,15 +59,16 @@ protected:
         problems.push_back(what);
     }
 
-    // The alias of a whole entry, or a problem.
+    // The alias of a whole entry joined with its own node, or a problem.
     std::string CheckedAlias(RkDatabaseEntry* entry)
     {
         std::string record(RKDB2_DETAILS_SIZE, '#');
         library.GetDatabaseDetails(entry, &record[0]);
         const std::string alias(record.c_str() + RKDB2_DETAILS_ALIAS_OFFSET);
+        const std::string node(record.c_str() + RKDB2_DETAILS_NODE_NAME_OFFSET);
         const std::string host(record.c_str() + RKDB2_DETAILS_HOST_NAME_OFFSET);
-        if (host != "db2.example.com" || std::string(record.c_str() + RKDB2_DETAILS_DATABASE_NAME_OFFSET) != alias)
-            Problem("torn entry " + alias + " at " + host);
+        if (host != HostOf(node) || std::string(record.c_str() + RKDB2_DETAILS_DATABASE_NAME_OFFSET) != alias)
+            Problem("torn entry " + alias + " at " + node + ", " + host);
         return alias;
     }
 };
