@@ -36,9 +36,13 @@ int RunShow(rk::host::HostLibrary& library, const rkdb2::Arguments& args)
     for (const auto& database : databases) {
         if (!SameAlias(database[rkdb2::kAlias], args[0]))
             continue;
-        for (std::size_t f = 0; f < rkdb2::kDetailsFieldCount; ++f)
-            std::printf("%-16s %s\n", (std::string(rkdb2::DetailsFields()[f].label) + ":").c_str(),
-                        database[f].c_str());
+        for (std::size_t f = 0; f < rkdb2::kDetailsFieldCount; ++f) {
+            const std::string label = std::string(rkdb2::DetailsFields()[f].label) + ":";
+            if (database[f].empty())
+                std::printf("%s\n", label.c_str());
+            else
+                std::printf("%-16s %s\n", label.c_str(), database[f].c_str());
+        }
         return 0;
     }
     std::fprintf(stderr, "rkdb2: no database with the alias '%s' is catalogued\n", args[0].c_str());
