@@ -17,7 +17,17 @@ bool CRkDatabaseList::Populate(const CRkDb2AppLib& appLib, CRkNodeList& nodes, c
     if (!nodes.LoadNodeDirectory(appLib, m_sqlca))
         return false;
     const std::size_t firstNew = m_entries.size();
-    if (!rk::directory::ScanDatabaseDirectory(appLib, nodes, m_sqlca, m_entries))
+    // Entries appended before a failure stay, and stay valid handles, even
+    // when the scan ends in an exception.
+    bool scanned = false;
+    try {
+        scanned = rk::directory::ScanDatabaseDirectory(appLib, nodes, m_sqlca, m_entries);
+    } catch (...) {
+        RememberEntriesFrom(firstNew);
+        throw;
+    }
+    RememberEntriesFrom(firstNew);
+    if (!scanned)
         return false;
     if (m_entries.size() == firstNew) {
         m_eCursorState = CursorState::AtEnd;
@@ -40,10 +50,10 @@ const CRkDatabaseEntry* CRkDatabaseList::Next()
     return m_entries[m_nCursor].get();
 }
 
-bool CRkDatabaseList::Holds(const void* entry) const
+bool CRkDatabaseList::Holds(const void* entry) const { return m_entryAddresses.count(entry) != 0; }
+
+void CRkDatabaseList::RememberEntriesFrom(std::size_t firstNew)
 {
-    for (const auto& own : m_entries)
-        if (own.get() == entry)
-            return true;
-    return false;
+    for (std::size_t i = firstNew; i < m_entries.size(); ++i)
+        m_entryAddresses.insert(m_entries[i].get());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <unordered_set>
 
 #include "db2/Db2Api.h"
 #include "directory/CRkDatabaseEntry.h"
@@ -42,12 +43,16 @@ public:
     const CRkDatabaseEntries& GetEntries() const { return m_entries; }
 
 private:
+    void RememberEntriesFrom(std::size_t firstNew);
+
     enum class CursorState { Unset, AtEntry, AtEnd };
 
     bool m_bLibrariesLoaded = false;
     // Zero until the first DB2 call fills it: SQLCODE 0, no SQLSTATE.
     rk::db2::Sqlca m_sqlca{};
     CRkDatabaseEntries m_entries;
+    // The same entries, for checking a host's entry pointer in constant time.
+    std::unordered_set<const void*> m_entryAddresses;
     CursorState m_eCursorState = CursorState::Unset;
     // The entry's index while m_eCursorState is AtEntry. "At the end" is a
     // state of its own: it must stay the end when later entries are appended.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 #include "directory/CRkDatabaseList.h"
@@ -14,15 +15,16 @@ public:
     CRkDatabaseList* Adopt(std::unique_ptr<CRkDatabaseList> list)
     {
         m_lists.push_back(std::move(list));
+        m_listAddresses.insert(m_lists.back().get());
         return m_lists.back().get();
     }
 
     CRkDatabaseList* Find(const void* handle) const
     {
-        for (const auto& list : m_lists)
-            if (list.get() == handle)
-                return list.get();
-        return nullptr;
+        // Only the address is compared; a foreign pointer is never dereferenced.
+        if (m_listAddresses.count(handle) == 0)
+            return nullptr;
+        return static_cast<CRkDatabaseList*>(const_cast<void*>(handle));
     }
 
     const CRkDatabaseEntry* FindEntry(const void* entry) const
@@ -37,4 +39,5 @@ public:
 
 private:
     std::vector<std::unique_ptr<CRkDatabaseList>> m_lists;
+    std::unordered_set<const void*> m_listAddresses;
 };
