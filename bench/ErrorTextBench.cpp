@@ -44,4 +44,3 @@ BENCHMARK(ComposeErrorText);
 
 } // namespace
 
-BENCHMARK_MAIN();
