@@ -7,3 +7,6 @@ rk_test_cases(db2_unit_tests CLIENT no-client)
 
 rk_unit_program(default_instance_tests ${CMAKE_CURRENT_LIST_DIR}/DefaultInstanceTest.cpp)
 rk_test_cases(default_instance_tests CLIENT no-client PROFILE)
+
+rk_test_program(error_text_export_tests ${CMAKE_CURRENT_LIST_DIR}/ErrorTextExportTest.cpp)
+rk_test_cases(error_text_export_tests CLIENT older-app PROFILE)
