@@ -18,6 +18,10 @@ void (*LookUp(void* library, const char* name))(void)
 }
 #else
 constexpr const char* kDriverManagerFile = "libodbc.so.2";
+// unixODBC's configuration library. Drivers such as SQLite's load and unload
+// it around every connection; held here, it stays mapped, so that a leak
+// report can still name the frames of the allocations it keeps.
+constexpr const char* kConfigurationFile = "libodbcinst.so.2";
 void* OpenLibrary(const char* file) { return ::dlopen(file, RTLD_NOW | RTLD_LOCAL); }
 void (*LookUp(void* library, const char* name))(void)
 {
@@ -34,6 +38,9 @@ bool Bind(void* library, Fn& field, const char* name)
 
 bool Load(OdbcDriverManager& dm)
 {
+#if !defined(_WIN32)
+    OpenLibrary(kConfigurationFile);
+#endif
     void* library = OpenLibrary(kDriverManagerFile);
     return library != nullptr && Bind(library, dm.SQLAllocHandle, "SQLAllocHandle") &&
            Bind(library, dm.SQLFreeHandle, "SQLFreeHandle") && Bind(library, dm.SQLConnect, "SQLConnect") &&
