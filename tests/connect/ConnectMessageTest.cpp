@@ -44,24 +44,6 @@ TEST_F(ConnectMessage, RecordsAndTrailerInTheBlockFormat)
     EXPECT_EQ(static_cast<int>(Text().size()), message.Length());
 }
 
-TEST_F(ConnectMessage, EveryPieceLeavesTheTextTerminated)
-{
-    ASSERT_TRUE(message.BeginBlock());
-    ASSERT_TRUE(message.AppendRecord("HY000", 0, "t"));
-    EXPECT_EQ('\0', buffer[static_cast<std::size_t>(message.Length())]);
-    EXPECT_EQ('#', buffer[static_cast<std::size_t>(message.Length()) + 1]);
-    message.EndBlock();
-    EXPECT_EQ('\0', buffer[static_cast<std::size_t>(message.Length())]);
-}
-
-TEST_F(ConnectMessage, ClearWritesOnlyTheTerminator)
-{
-    message.Clear();
-    EXPECT_EQ('\0', buffer[0]);
-    EXPECT_EQ('#', buffer[1]);
-    EXPECT_EQ(0, message.Length());
-}
-
 TEST_F(ConnectMessage, RecordThatExactlyFillsTheBufferBesideTheTrailerIsWritten)
 {
     ASSERT_TRUE(message.BeginBlock());

@@ -23,9 +23,7 @@ namespace {
 
 struct FakeCli {
     std::vector<std::string> calls;
-    CliReturn allocEnvResult = kCliSuccess;
     CliReturn allocDbcResult = kCliSuccess;
-    bool allocDbcGivesHandle = true;
     CliReturn connectResult = kCliSuccess;
     std::string dbmsName = "SQLite";
     short reportedNameLength = 6;
@@ -58,9 +56,9 @@ CliReturn RK_DB2_CALL FakeAllocHandle(short type, CliHandle input, CliHandle* ou
     Record("SQLAllocHandle(" + std::to_string(type) + "," + Name(input) + ")");
     if (type == kCliHandleEnv) {
         *output = &g_envToken;
-        return g_cli.allocEnvResult;
+        return kCliSuccess;
     }
-    *output = g_cli.allocDbcGivesHandle ? &g_dbcToken : nullptr;
+    *output = &g_dbcToken;
     return g_cli.allocDbcResult;
 }
 
@@ -215,30 +213,12 @@ TEST_F(ConnectionTestCalls, FailedConnectionIsReportedThenQueriedAndClosed)
               message.substr(0, message.find('\0')));
 }
 
-TEST_F(ConnectionTestCalls, ConnectionHandleFailureIsReadFromTheEnvironment)
-{
-    g_cli.allocDbcResult = kCliError;
-    g_cli.allocDbcGivesHandle = false;
-    EXPECT_FALSE(Run());
-    EXPECT_EQ((std::vector<std::string>{"SQLAllocHandle(1,null)", "SQLAllocHandle(2,env)",
-                                        "SQLGetDiagRec(1,env,1,1025)", "SQLFreeHandle(1,env)"}),
-              g_cli.calls);
-    EXPECT_EQ(std::string(sizeof dbmsName, '#'), std::string(dbmsName, sizeof dbmsName));
-}
-
-TEST_F(ConnectionTestCalls, HandlesAllocatedWithAWarningAreReleased)
+TEST_F(ConnectionTestCalls, ConnectionHandleAllocatedWithAWarningIsReportedFromTheEnvironmentAndReleased)
 {
     g_cli.allocDbcResult = kCliSuccessWithInfo;
     EXPECT_FALSE(Run());
     EXPECT_EQ((std::vector<std::string>{"SQLAllocHandle(1,null)", "SQLAllocHandle(2,env)",
                                         "SQLGetDiagRec(1,env,1,1025)", "SQLFreeHandle(2,dbc)",
-                                        "SQLFreeHandle(1,env)"}),
-              g_cli.calls);
-
-    g_cli = FakeCli{};
-    g_cli.allocEnvResult = kCliSuccessWithInfo;
-    EXPECT_FALSE(Run());
-    EXPECT_EQ((std::vector<std::string>{"SQLAllocHandle(1,null)", "SQLGetDiagRec(1,env,1,1025)",
                                         "SQLFreeHandle(1,env)"}),
               g_cli.calls);
 }
