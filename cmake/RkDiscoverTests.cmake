@@ -6,7 +6,7 @@
 # environment variables.
 
 function(rk_discover_tests)
-  cmake_parse_arguments(D "" "EXECUTABLE;FILTER;PREFIX;LABEL;LOCK;WORKING_DIRECTORY" "EMULATOR;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(D "" "EXECUTABLE;FILTER;PREFIX;LABEL;LOCK;WORKING_DIRECTORY" "EMULATOR;ENVIRONMENT;PROPERTIES" ${ARGN})
   execute_process(
     COMMAND ${D_EMULATOR} ${D_EXECUTABLE} --gtest_list_tests --gtest_filter=${D_FILTER}
     WORKING_DIRECTORY ${D_WORKING_DIRECTORY}
@@ -39,6 +39,9 @@ function(rk_discover_tests)
         LABELS "${D_LABEL}"
         WORKING_DIRECTORY "${D_WORKING_DIRECTORY}"
         SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
+      if(D_PROPERTIES)
+        set_tests_properties(${name} PROPERTIES ${D_PROPERTIES})
+      endif()
       if(D_LOCK)
         set_tests_properties(${name} PROPERTIES RESOURCE_LOCK ${D_LOCK})
       endif()

@@ -135,7 +135,11 @@ RKDB2_API void RKDB2_CALL GetDatabaseDetails(RkDatabaseEntry *entry, char *recor
 
 /* Ordinal 7. Tests a CLI connection. 1 when the connection succeeded.
  * `dbmsName` receives RKDB2_DBMS_NAME_SIZE bytes; `message` receives the
- * rendered CLI diagnostics, at most RKDB2_CONNECT_MESSAGE_MAX bytes. */
+ * rendered CLI diagnostics, at most RKDB2_CONNECT_MESSAGE_MAX bytes with the
+ * terminator, so pass a buffer of that size. `dataSource`, `user` and
+ * `password` reach SQLConnect unchanged; a null user and password leave the
+ * credentials to the data source. A null `dbmsName` or `message` refuses
+ * the test: 0, and nothing is written. */
 RKDB2_API int RKDB2_CALL RkConnect(const char *dataSource, const char *user, const char *password,
                                    char *dbmsName, char *message);
 

@@ -1,17 +1,35 @@
 #pragma once
 // One CLI connection test: connect, ask for the DBMS name, disconnect, and
-// render the diagnostics of every call that did not succeed.
+// render the diagnostics of every call that did not succeed. Only
+// SQL_SUCCESS counts as success; a warning fails its call.
+//
+// No lock is held while the CLI is called: a slow server blocks only its
+// own caller.
+
+#include <cstdint>
+
+#include "db2/Db2Api.h"
 
 class CRkDb2CliLib;
+class CRkConnectMessage;
 
 class CRkConnectionTest {
 public:
-    // Runs the whole test.
+    // Runs the whole test. Arguments 1 to 3 reach SQLConnect unchanged, null
+    // included. A null DBMS-name field or message output refuses the test:
+    // nothing is loaded, called or written.
     CRkConnectionTest(CRkDb2CliLib& cliLib, const char* dataSource, const char* user, const char* password,
                       char* dbmsName, char* message);
 
     bool Succeeded() const { return m_bSucceeded; }
 
 private:
+    void Run(const char* dataSource, const char* user, const char* password, char* dbmsName,
+             CRkConnectMessage& message);
+    void QueryDbmsName(rk::db2::CliHandle dbc, char* dbmsName, CRkConnectMessage& message);
+    // Appends one block with every diagnostic record of the handle.
+    void AppendDiagnostics(short handleType, rk::db2::CliHandle handle, CRkConnectMessage& message);
+
+    CRkDb2CliLib& m_cli;
     bool m_bSucceeded = false;
 };

@@ -217,6 +217,12 @@ inline constexpr short kCliHandleEnv = 1;
 inline constexpr short kCliHandleDbc = 2;
 inline constexpr short kCliNts = -3;
 inline constexpr unsigned short kCliDbmsName = 17;
+// Buffers of the connection test: the DBMS name of SQLGetInfo, and the
+// SQLSTATE (five characters and a terminator) and message text (at most
+// 1,024 characters and a terminator) of SQLGetDiagRec.
+inline constexpr short kCliDbmsNameBufferLength = 255;
+inline constexpr std::size_t kCliSqlstateBufferSize = 6;
+inline constexpr short kCliMessageTextBufferLength = 1025;
 
 using SQLAllocHandleFn = CliReturn(RK_DB2_CALL*)(short handleType, CliHandle input, CliHandle* output);
 using SQLFreeHandleFn = CliReturn(RK_DB2_CALL*)(short handleType, CliHandle handle);
