@@ -41,7 +41,6 @@ constexpr SqlstateText kTexts[] = {
     {"22", "Data Exception"},
     {"23", "Constraint Violation"},
     {"24", "Invalid Cursor State"},
-    {"28", "Invalid Authorization Specification"},
     {"2E", "Invalid Connection Name"},
     {"40", "Transaction Rollback"},
     {"42", "Syntax Error or Access Rule Violation"},

@@ -7,12 +7,6 @@
 
 #include "TestPaths.h"
 
-#if defined(_WIN32)
-#  include <windows.h>
-#else
-#  include <dlfcn.h>
-#endif
-
 namespace rk::test {
 namespace {
 
@@ -25,36 +19,15 @@ std::string NewDirectory()
 
 } // namespace
 
-SimLibrary::SimLibrary(const std::string& fileName)
-{
-    const std::string path = PlatformPath(SimDir() + "/" + fileName);
-#if defined(_WIN32)
-    m_handle = ::LoadLibraryA(path.c_str());
-#else
-    m_handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-#endif
-}
-
-SimLibrary::~SimLibrary()
-{
-    if (m_handle == nullptr)
-        return;
-#if defined(_WIN32)
-    ::FreeLibrary(static_cast<HMODULE>(m_handle));
-#else
-    ::dlclose(m_handle);
-#endif
-}
+SimLibrary::SimLibrary(const std::string& fileName) : m_library(SimDir() + "/" + fileName) {}
 
 void* SimLibrary::Lookup(const char* exportName) const
 {
-    if (m_handle == nullptr)
-        return nullptr;
 #if defined(_WIN32)
-    return reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(m_handle), exportName));
+    return m_library.Export(exportName);
 #else
     const std::string name(exportName);
-    return ::dlsym(m_handle, name.substr(0, name.find('@')).c_str());
+    return m_library.Export(name.substr(0, name.find('@')).c_str());
 #endif
 }
 

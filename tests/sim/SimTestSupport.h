@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "LoadedLibrary.h"
 #include "TestEnv.h"
 #include "db2/Db2Api.h"
 
@@ -13,11 +14,8 @@ namespace rk::test {
 class SimLibrary {
 public:
     explicit SimLibrary(const std::string& fileName);
-    ~SimLibrary();
-    SimLibrary(const SimLibrary&) = delete;
-    SimLibrary& operator=(const SimLibrary&) = delete;
 
-    bool IsLoaded() const { return m_handle != nullptr; }
+    bool IsLoaded() const { return m_library.IsLoaded(); }
 
     // The entry point by its Windows export name ("sqlenops_api@12"); Linux
     // exports the name without the decoration. Null when absent.
@@ -30,7 +28,7 @@ public:
 
 private:
     void* Lookup(const char* exportName) const;
-    void* m_handle = nullptr;
+    host::LoadedLibrary m_library;
 };
 
 // A new, empty store directory that RKDB2_SIM_HOME names for the object's

@@ -5,7 +5,6 @@
 #if defined(_WIN32)
 #  include <windows.h>
 #else
-#  include <dlfcn.h>
 #  include <unistd.h>
 #  include <climits>
 #endif
@@ -60,14 +59,9 @@ std::string PlatformPath(const std::string& path)
 
 HostLibrary::HostLibrary() : HostLibrary(DefaultLibraryPath()) {}
 
-HostLibrary::HostLibrary(const std::string& path)
+HostLibrary::HostLibrary(const std::string& path) : m_library(path)
 {
-#if defined(_WIN32)
-    m_handle = ::LoadLibraryA(PlatformPath(path).c_str());
-#else
-    m_handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-#endif
-    if (m_handle == nullptr)
+    if (!m_library.IsLoaded())
         return;
     Bind(CRkDatabaseListGetError, Export("CRkDatabaseListGetError"));
     Bind(CRkDatabaseListNew, Export("CRkDatabaseListNew"));
@@ -79,29 +73,5 @@ HostLibrary::HostLibrary(const std::string& path)
     Bind(UncatalogDatabase, Export("UncatalogDatabase"));
 }
 
-HostLibrary::~HostLibrary() { Unload(); }
-
-void HostLibrary::Unload()
-{
-    if (m_handle == nullptr)
-        return;
-#if defined(_WIN32)
-    ::FreeLibrary(static_cast<HMODULE>(m_handle));
-#else
-    ::dlclose(m_handle);
-#endif
-    m_handle = nullptr;
-}
-
-void* HostLibrary::Export(const char* name) const
-{
-    if (m_handle == nullptr)
-        return nullptr;
-#if defined(_WIN32)
-    return reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(m_handle), name));
-#else
-    return ::dlsym(m_handle, name);
-#endif
-}
 
 } // namespace rk::host

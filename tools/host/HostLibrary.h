@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "LoadedLibrary.h"
 #include "rkdb2rova.h"
 
 namespace rk::host {
@@ -14,15 +15,14 @@ public:
     explicit HostLibrary(const std::string& path);
     // RKDB2_LIBRARY if set, else RkDb2Rova beside the running program.
     HostLibrary();
-    ~HostLibrary();
     HostLibrary(const HostLibrary&) = delete;
     HostLibrary& operator=(const HostLibrary&) = delete;
 
-    bool IsLoaded() const { return m_handle != nullptr; }
+    bool IsLoaded() const { return m_library.IsLoaded(); }
     // Releases the library; its module-wide objects are destroyed now.
-    void Unload();
+    void Unload() { m_library.Unload(); }
     // An export's address by name, or null.
-    void* Export(const char* name) const;
+    void* Export(const char* name) const { return m_library.Export(name); }
 
     RKDB2_PFN_CRkDatabaseListGetError CRkDatabaseListGetError = nullptr;
     RKDB2_PFN_CRkDatabaseListNew CRkDatabaseListNew = nullptr;
@@ -34,7 +34,7 @@ public:
     RKDB2_PFN_UncatalogDatabase UncatalogDatabase = nullptr;
 
 private:
-    void* m_handle = nullptr;
+    LoadedLibrary m_library;
 };
 
 // The directory of the running program.
