@@ -23,13 +23,7 @@ std::map<std::string, int>& CallCounts()
 // Finds the rule for this call in "NAME[#N]=VALUE,..." and returns VALUE.
 std::optional<int> MatchRule(const std::string& rules, const std::string& name, int callNumber)
 {
-    std::istringstream stream(rules);
-    std::string rule;
-    while (std::getline(stream, rule, ',')) {
-        const auto equals = rule.find('=');
-        if (equals == std::string::npos)
-            continue;
-        std::string target = rule.substr(0, equals);
+    for (auto [target, value] : KeyValueList(rules)) {
         int wanted = 0;
         const auto hash = target.find('#');
         if (hash != std::string::npos) {
@@ -37,12 +31,24 @@ std::optional<int> MatchRule(const std::string& rules, const std::string& name, 
             target.erase(hash);
         }
         if (target == name && (wanted == 0 || wanted == callNumber))
-            return std::atoi(rule.c_str() + equals + 1);
+            return std::atoi(value.c_str());
     }
     return std::nullopt;
 }
 
 } // namespace
+
+std::vector<std::pair<std::string, std::string>> KeyValueList(const std::string& text)
+{
+    std::vector<std::pair<std::string, std::string>> items;
+    std::istringstream stream(text);
+    for (std::string item; std::getline(stream, item, ',');) {
+        const auto equals = item.find('=');
+        if (equals != std::string::npos)
+            items.emplace_back(item.substr(0, equals), item.substr(equals + 1));
+    }
+    return items;
+}
 
 std::string GetEnv(const char* name)
 {

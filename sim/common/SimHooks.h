@@ -17,6 +17,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace rk::sim {
 
@@ -26,6 +28,10 @@ std::optional<int> EnterCall(const char* exportName);
 
 // Appends one line to the call log, if one is configured.
 void LogLine(const std::string& line);
+
+// The KEY=VALUE items of a comma-separated list, in order; items without
+// '=' are skipped. Both RKDB2_SIM_FAULTS and the CLI's RKDB2_SIM_DIAG use it.
+std::vector<std::pair<std::string, std::string>> KeyValueList(const std::string& text);
 
 // The value of an environment variable, or empty text.
 std::string GetEnv(const char* name);

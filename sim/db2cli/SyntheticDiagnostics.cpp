@@ -20,14 +20,7 @@ std::optional<SyntheticDiagnostics> SyntheticDiagnostics::FromEnvironment()
 SyntheticDiagnostics SyntheticDiagnostics::Parse(const std::string& rules)
 {
     SyntheticDiagnostics diag;
-    std::istringstream stream(rules);
-    std::string rule;
-    while (std::getline(stream, rule, ',')) {
-        const auto equals = rule.find('=');
-        if (equals == std::string::npos)
-            continue;
-        const std::string key = rule.substr(0, equals);
-        const std::string value = rule.substr(equals + 1);
+    for (const auto& [key, value] : KeyValueList(rules)) {
         if (key == "count") {
             diag.count = std::atoi(value.c_str());
         } else if (key == "length") {
