@@ -6,7 +6,13 @@
 # through ODBCSYSINI. Drivers by bare file name, so that the 32-bit Wine
 # process and the native one each find their own architecture's build.
 set(RK_ODBC_DIR ${CMAKE_BINARY_DIR}/odbc)
-set(RK_PG_PORT 54329)
+# RK_PG_PORT in the environment moves the server, so that two checkouts can
+# run their tests at the same time.
+if(DEFINED ENV{RK_PG_PORT})
+  set(RK_PG_PORT $ENV{RK_PG_PORT})
+else()
+  set(RK_PG_PORT 54329)
+endif()
 file(MAKE_DIRECTORY ${RK_ODBC_DIR})
 file(WRITE ${RK_ODBC_DIR}/odbcinst.ini
 "[RkSQLite3]
