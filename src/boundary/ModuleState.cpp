@@ -1,10 +1,70 @@
 #include "boundary/ModuleState.h"
 
+#include <new>
+
+namespace {
+
+// Storage for one module-wide object: constructed into it when the module is
+// loaded, like any global in this file, but destroyed only by Destroy().
+// Having no destructor of its own, it registers nothing with the run-time's
+// exit handlers.
+template <typename T>
+class ModuleObject {
+public:
+    ModuleObject() { new (m_storage) T(); }
+    ModuleObject(const ModuleObject&) = delete;
+    ModuleObject& operator=(const ModuleObject&) = delete;
+
+    T& Get() { return *std::launder(reinterpret_cast<T*>(m_storage)); }
+    void Destroy() { Get().~T(); }
+
+private:
+    alignas(T) unsigned char m_storage[sizeof(T)];
+};
+
+ModuleObject<CRkNodeList> s_nodeList;
+ModuleObject<CRkDb2AppLib> s_db2AppLib;
+ModuleObject<CRkDb2SysLib> s_db2SysLib;
+ModuleObject<CRkDb2CliLib> s_db2CliLib;
+ModuleObject<CRkDatabaseListRegistry> s_databaseLists;
+
+bool s_bReleased = false;
+
+} // namespace
+
 // Constant-initialized, so it exists before any other module-wide object.
 std::mutex g_directoryLock;
 
-CRkNodeList g_nodeList;
-CRkDb2AppLib g_db2AppLib;
-CRkDb2SysLib g_db2SysLib;
-CRkDb2CliLib g_db2CliLib;
-CRkDatabaseListRegistry g_databaseLists;
+CRkNodeList& g_nodeList = s_nodeList.Get();
+CRkDb2AppLib& g_db2AppLib = s_db2AppLib.Get();
+CRkDb2SysLib& g_db2SysLib = s_db2SysLib.Get();
+CRkDb2CliLib& g_db2CliLib = s_db2CliLib.Get();
+CRkDatabaseListRegistry& g_databaseLists = s_databaseLists.Get();
+
+namespace rk::boundary {
+
+void ReleaseModuleState()
+{
+    if (s_bReleased)
+        return;
+    s_bReleased = true;
+    s_databaseLists.Destroy();
+    s_db2CliLib.Destroy();
+    s_db2SysLib.Destroy();
+    s_db2AppLib.Destroy();
+    s_nodeList.Destroy();
+}
+
+} // namespace rk::boundary
+
+#if !defined(_WIN32)
+namespace {
+
+// Linux tells a shared object nothing about why it goes: the objects are
+// released by the shared object's own finalizers, at dlclose and at exit.
+struct ReleaseAtUnload {
+    ~ReleaseAtUnload() { rk::boundary::ReleaseModuleState(); }
+} s_releaseAtUnload;
+
+} // namespace
+#endif

@@ -15,6 +15,10 @@
 #include "CallLog.h"
 #include "HostLibrary.h"
 
+#if defined(_WIN32)
+#  include <windows.h>
+#endif
+
 namespace {
 
 class Loading : public testing::Test {
@@ -87,6 +91,36 @@ TEST_F(LoadingWithClient, UnloadReleasesCliThenSysThenApp)
     EXPECT_EQ(1, log.Count("unload db2app.dll"));
 #endif
 }
+
+#if defined(_WIN32)
+// The detach notification of a terminating process (lpReserved not null),
+// sent the way the loader sends it: through the module's entry point. By
+// then the DB2 libraries may be gone; the module must release nothing.
+TEST_F(LoadingWithClient, ProcessExitReleasesNothing)
+{
+    ASSERT_NE(nullptr, library.CRkDatabaseListNew());
+    char dbms[8];
+    char text[RKDB2_CONNECT_MESSAGE_MAX];
+    library.RkConnect("NO_SUCH_DSN", "user", "password", dbms, text);
+    ASSERT_TRUE(Logged("load db2cli.dll"));
+
+    const auto base = reinterpret_cast<const unsigned char*>(::GetModuleHandleA("RkDb2Rova.dll"));
+    ASSERT_NE(nullptr, base);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const auto entryPoint = reinterpret_cast<BOOL(WINAPI*)(HINSTANCE, DWORD, LPVOID)>(
+        reinterpret_cast<void (*)(void)>(base + nt->OptionalHeader.AddressOfEntryPoint));
+    entryPoint(reinterpret_cast<HINSTANCE>(const_cast<unsigned char*>(base)), DLL_PROCESS_DETACH,
+               reinterpret_cast<LPVOID>(1));
+
+    for (const char* name : {"db2app.dll", "db2sys.dll", "db2cli.dll"}) {
+        EXPECT_NE(nullptr, ::GetModuleHandleA(name)) << name;
+        EXPECT_FALSE(Logged(std::string("unload ") + name));
+    }
+    // The run-time now counts the module as detached: the host's FreeLibrary
+    // at the end of the case reaches neither DllMain nor a destructor.
+}
+#endif
 
 TEST_F(LoadingWithClient, CatalogExportsLoadAndReleaseTheirOwnPairOnEveryCall)
 {
