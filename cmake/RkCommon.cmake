@@ -20,6 +20,11 @@ if(RK_SANITIZE)
   add_compile_options(${RK_SANITIZER_FLAGS})
   add_link_options(${RK_SANITIZER_FLAGS})
 endif()
+if(RK_SANITIZE_THREAD)
+  set(RK_TSAN_FLAGS -fsanitize=thread -fno-omit-frame-pointer)
+  add_compile_options(${RK_TSAN_FLAGS})
+  add_link_options(${RK_TSAN_FLAGS})
+endif()
 
 # Names a shared library exactly `name.dll` on both flavours: the stand-in
 # DB2 client keeps DB2's file names on Linux too, where dlopen finds them

@@ -6,7 +6,7 @@
 # environment variables.
 
 function(rk_discover_tests)
-  cmake_parse_arguments(D "" "EXECUTABLE;FILTER;PREFIX;LABEL;LOCK;WORKING_DIRECTORY" "EMULATOR;ENVIRONMENT;PROPERTIES" ${ARGN})
+  cmake_parse_arguments(D "" "EXECUTABLE;FILTER;PREFIX;LOCK;WORKING_DIRECTORY" "EMULATOR;LABELS;ENVIRONMENT;PROPERTIES" ${ARGN})
   execute_process(
     COMMAND ${D_EMULATOR} ${D_EXECUTABLE} --gtest_list_tests --gtest_filter=${D_FILTER}
     WORKING_DIRECTORY ${D_WORKING_DIRECTORY}
@@ -36,7 +36,7 @@ function(rk_discover_tests)
       add_test(${name} ${D_EMULATOR} ${D_EXECUTABLE} --gtest_filter=${case})
       set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "${D_ENVIRONMENT}"
-        LABELS "${D_LABEL}"
+        LABELS "${D_LABELS}"
         WORKING_DIRECTORY "${D_WORKING_DIRECTORY}"
         SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
       if(D_PROPERTIES)

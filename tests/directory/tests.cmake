@@ -24,7 +24,8 @@ rk_test_program(directory_tests ${directory_host_sources})
 target_include_directories(directory_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 # The stand-in offers the newer route; the doubles without db2DbDir entry
 # points, or with only the open one, take the older.
-rk_test_cases(directory_tests CLIENT sim PROFILE ENVIRONMENT RKDB2_TEST_ROUTE=newer)
+rk_test_cases(directory_tests CLIENT sim FILTER "-DirectoryConcurrency.*" PROFILE ENVIRONMENT RKDB2_TEST_ROUTE=newer)
+rk_test_cases(directory_tests CLIENT sim FILTER "DirectoryConcurrency.*" PROFILE LABELS concurrency)
 rk_test_cases(directory_tests CLIENT older-app FILTER "DirectoryListing.*" PROFILE ENVIRONMENT RKDB2_TEST_ROUTE=older)
 rk_test_cases(directory_tests CLIENT app-open-scan-only FILTER "DirectoryListing.*" PROFILE
   ENVIRONMENT RKDB2_TEST_ROUTE=older)

@@ -1,7 +1,8 @@
 # Loading the DB2 client on first use, seen through the exports.
 
 rk_test_program(loading_tests ${CMAKE_CURRENT_LIST_DIR}/LoadingTest.cpp)
-rk_test_cases(loading_tests CLIENT sim FILTER "LoadingWithClient.*")
+rk_test_cases(loading_tests CLIENT sim FILTER "LoadingWithClient.*-LoadingWithClient.Concurrent*")
+rk_test_cases(loading_tests CLIENT sim FILTER "LoadingWithClient.Concurrent*" LABELS concurrency)
 rk_test_cases(loading_tests CLIENT no-client FILTER "LoadingWithoutClient.*")
 rk_test_cases(loading_tests CLIENT no-app FILTER "LoadingWithoutDb2App.*")
 rk_test_cases(loading_tests CLIENT no-sys FILTER "LoadingWithoutDb2Sys.*")
