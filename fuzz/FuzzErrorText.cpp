@@ -8,24 +8,11 @@
 #include <cstring>
 #include <string>
 
+#include "FuzzInput.h"
 #include "RecordingLoader.h"
 #include "db2/CRkDb2SysLib.h"
 
 namespace {
-
-// The fuzz input, consumed front to back.
-struct Input {
-    const std::uint8_t* data;
-    std::size_t size;
-    std::size_t Take(void* out, std::size_t wanted)
-    {
-        const std::size_t n = std::min(wanted, size);
-        std::memcpy(out, data, n);
-        data += n;
-        size -= n;
-        return n;
-    }
-};
 
 int g_messageResult = 0;
 int g_stateResult = 0;
@@ -60,16 +47,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return lib;
     }();
 
-    Input input{data, size};
+    rk::fuzz::FuzzInput input(data, size);
     rk::db2::Sqlca ca{};
     input.Take(ca.bytes, sizeof ca.bytes);
-    std::int16_t split = 0;
-    input.Take(&split, sizeof split);
-    input.Take(&g_messageResult, sizeof g_messageResult);
-    input.Take(&g_stateResult, sizeof g_stateResult);
-    const std::size_t cut = std::min(input.size, static_cast<std::size_t>(std::abs(split)));
-    g_messageBytes.assign(reinterpret_cast<const char*>(input.data), cut);
-    g_stateBytes.assign(reinterpret_cast<const char*>(input.data + cut), input.size - cut);
+    const auto split = input.Value<std::uint16_t>();
+    g_messageResult = input.Value<int>();
+    g_stateResult = input.Value<int>();
+    g_messageBytes = input.Bytes(split);
+    g_stateBytes = input.Rest();
 
     const std::string text = sys->GetErrorText(ca);
     if (text.size() > 1022)

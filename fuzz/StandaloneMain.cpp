@@ -1,12 +1,14 @@
 // Drives a libFuzzer-style target without libFuzzer (gcc has none): replays
-// every file named on the command line, then feeds a fixed number of
-// pseudo-random inputs from a fixed seed, so a run is repeatable. With clang
-// the same targets build against libFuzzer instead (RK_LIBFUZZER).
+// every file named on the command line, and every file in each directory
+// named (a corpus), then feeds a fixed number of pseudo-random inputs from a
+// fixed seed, so a run is repeatable. With clang the same targets build
+// against libFuzzer instead (RK_LIBFUZZER).
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -17,13 +19,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 int main(int argc, char** argv)
 {
     long iterations = 20000;
-    std::vector<const char*> files;
+    std::vector<std::filesystem::path> files;
     for (int i = 1; i < argc; ++i) {
         if (std::sscanf(argv[i], "-runs=%ld", &iterations) == 1)
             continue;
-        files.push_back(argv[i]);
+        if (std::filesystem::is_directory(argv[i])) {
+            for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
+                files.push_back(entry.path());
+        } else {
+            files.push_back(argv[i]);
+        }
     }
-    for (const char* path : files) {
+    for (const auto& path : files) {
         std::ifstream file(path, std::ios::binary);
         std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
         LLVMFuzzerTestOneInput(data.data(), data.size());
