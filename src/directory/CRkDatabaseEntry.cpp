@@ -1,44 +1,74 @@
 #include "directory/CRkDatabaseEntry.h"
 
+#include <cstring>
+
 #include "db2/ByteLayout.h"
 #include "db2/Db2Api.h"
 #include "directory/CRkNodeList.h"
 #include "directory/CodeTexts.h"
 #include "directory/TrimmedField.h"
 
+namespace {
+
+namespace dbinfo = rk::db2::dbinfo;
+namespace nodeinfo = rk::db2::nodeinfo;
+
+// The longest the fifteen texts can be together: the record's and the node
+// record's fields, an instance of at most a database name or the default
+// instance, and three code texts of at most 64 bytes.
+constexpr std::size_t kMaxTextsLength =
+    dbinfo::kAlias.width + 2 * dbinfo::kDatabaseName.width + dbinfo::kDrive.width + dbinfo::kInternalName.width +
+    dbinfo::kNodeName.width + dbinfo::kDatabaseType.width + dbinfo::kComment.width + dbinfo::kAltHostName.width +
+    dbinfo::kAltPortNumber.width + nodeinfo::kHostName.width + nodeinfo::kServiceName.width +
+    rk::db2::kDefaultInstanceBufferSize + nodeinfo::kInstanceName.width + nodeinfo::kRemoteInstanceName.width + 3 * 64;
+static_assert(kMaxTextsLength <= UINT16_MAX, "the texts' ends fit 16 bits");
+
+} // namespace
+
 CRkDatabaseEntry::CRkDatabaseEntry(const unsigned char* record, DirectoryRecordLayout layout,
                                    const CRkNodeList& nodes)
 {
-    namespace dbinfo = rk::db2::dbinfo;
-    using rk::directory::TrimmedField;
+    using rk::directory::TrimmedFieldView;
 
-    alias = TrimmedField(record, dbinfo::kAlias);
-    databaseName = TrimmedField(record, dbinfo::kDatabaseName);
-    drivePath = TrimmedField(record, dbinfo::kDrive);
-    internalName = TrimmedField(record, dbinfo::kInternalName);
-    nodeName = TrimmedField(record, dbinfo::kNodeName);
+    std::string_view texts[kTextCount];
+    texts[kAlias] = TrimmedFieldView(record, dbinfo::kAlias);
+    texts[kDatabaseName] = TrimmedFieldView(record, dbinfo::kDatabaseName);
+    texts[kDrivePath] = TrimmedFieldView(record, dbinfo::kDrive);
+    texts[kInternalName] = TrimmedFieldView(record, dbinfo::kInternalName);
+    texts[kNodeName] = TrimmedFieldView(record, dbinfo::kNodeName);
     // A database catalogued without a node on catalog partition 0 is local:
     // it joins the synthetic LOCAL node.
-    if (nodeName.empty() && rk::bytes::ReadI16(record, dbinfo::kCatalogNodeNumberOffset) == 0)
-        nodeName = rk::directory::kLocalNodeName;
-    databaseType = TrimmedField(record, dbinfo::kDatabaseType);
-    comment = TrimmedField(record, dbinfo::kComment);
-    entryType = rk::directory::EntryTypeText(record[dbinfo::kEntryTypeOffset]);
-    authentication = rk::directory::AuthenticationText(rk::bytes::ReadU16(record, dbinfo::kAuthenticationOffset));
+    if (texts[kNodeName].empty() && rk::bytes::ReadI16(record, dbinfo::kCatalogNodeNumberOffset) == 0)
+        texts[kNodeName] = rk::directory::kLocalNodeName;
+    texts[kDatabaseType] = TrimmedFieldView(record, dbinfo::kDatabaseType);
+    texts[kComment] = TrimmedFieldView(record, dbinfo::kComment);
+    texts[kEntryType] = rk::directory::EntryTypeText(record[dbinfo::kEntryTypeOffset]);
+    texts[kAuthentication] = rk::directory::AuthenticationText(rk::bytes::ReadU16(record, dbinfo::kAuthenticationOffset));
     if (layout == DirectoryRecordLayout::Extended) {
-        altHostName = TrimmedField(record, dbinfo::kAltHostName);
-        altPortNumber = TrimmedField(record, dbinfo::kAltPortNumber);
+        texts[kAltHostName] = TrimmedFieldView(record, dbinfo::kAltHostName);
+        texts[kAltPortNumber] = TrimmedFieldView(record, dbinfo::kAltPortNumber);
     }
-    JoinNode(nodes);
+    if (const CRkNodeEntry* node = nodes.FindNode(texts[kNodeName])) {
+        texts[kHostName] = node->hostName;
+        texts[kServiceName] = node->serviceName;
+        texts[kPlatform] = node->platform;
+        texts[kInstanceName] =
+            node->instanceName == CRkNodeEntry::kDatabaseIsInstance ? texts[kDatabaseName] : node->instanceName;
+    }
+    Keep(texts);
 }
 
-void CRkDatabaseEntry::JoinNode(const CRkNodeList& nodes)
+void CRkDatabaseEntry::Keep(const std::string_view (&texts)[kTextCount])
 {
-    const CRkNodeEntry* node = nodes.FindNode(nodeName);
-    if (node == nullptr)
-        return;
-    hostName = node->hostName;
-    serviceName = node->serviceName;
-    platform = node->platform;
-    instanceName = node->instanceName == CRkNodeEntry::kDatabaseIsInstance ? databaseName : node->instanceName;
+    std::size_t total = 0;
+    for (const std::string_view text : texts)
+        total += text.size();
+    m_texts.reset(new char[total]);
+    std::size_t end = 0;
+    for (unsigned i = 0; i < kTextCount; ++i) {
+        if (!texts[i].empty())
+            std::memcpy(m_texts.get() + end, texts[i].data(), texts[i].size());
+        end += texts[i].size();
+        m_ends[i] = static_cast<std::uint16_t>(end);
+    }
 }

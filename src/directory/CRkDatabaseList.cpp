@@ -1,5 +1,7 @@
 #include "directory/CRkDatabaseList.h"
 
+#include <algorithm>
+
 #include "db2/CRkDb2AppLib.h"
 #include "db2/CRkDb2SysLib.h"
 #include "directory/CRkNodeList.h"
@@ -54,6 +56,11 @@ bool CRkDatabaseList::Holds(const void* entry) const { return m_entryAddresses.c
 
 void CRkDatabaseList::RememberEntriesFrom(std::size_t firstNew)
 {
+    // One rehash for the whole population, growing geometrically as inserts would.
+    const std::size_t needed = m_entryAddresses.size() + (m_entries.size() - firstNew);
+    if (static_cast<double>(needed) >
+        static_cast<double>(m_entryAddresses.bucket_count()) * static_cast<double>(m_entryAddresses.max_load_factor()))
+        m_entryAddresses.reserve(std::max(needed, 2 * m_entryAddresses.size()));
     for (std::size_t i = firstNew; i < m_entries.size(); ++i)
         m_entryAddresses.insert(m_entries[i].get());
 }

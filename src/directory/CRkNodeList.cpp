@@ -47,7 +47,7 @@ bool CRkNodeList::LoadNodeDirectory(const CRkDb2AppLib& appLib, rk::db2::Sqlca& 
     appLib.sqlenops_api(&handle, &count, &ca);
     const std::int32_t openCode = Sqlcode(ca);
     if (openCode == kSqlNodeDirectoryEmpty || openCode == kSqlNodeDirectoryNotFound) {
-        m_entries = std::move(loaded);
+        Replace(std::move(loaded));
         return true;
     }
     if (openCode != 0)
@@ -64,14 +64,22 @@ bool CRkNodeList::LoadNodeDirectory(const CRkDb2AppLib& appLib, rk::db2::Sqlca& 
         [&](Sqlca& closeCa) { appLib.sqlencls_api(handle, &closeCa); });
     if (!fetched)
         return false;
-    m_entries = std::move(loaded);
+    Replace(std::move(loaded));
     return true;
 }
 
-const CRkNodeEntry* CRkNodeList::FindNode(const std::string& nodeName) const
+void CRkNodeList::Replace(Entries loaded)
 {
-    for (const auto& entry : m_entries)
-        if (entry->nodeName == nodeName)
-            return entry.get();
-    return nullptr;
+    std::unordered_map<std::string_view, const CRkNodeEntry*> firstByName;
+    firstByName.reserve(loaded.size());
+    for (const auto& entry : loaded)
+        firstByName.emplace(entry->nodeName, entry.get());  // a later duplicate is not taken
+    m_entries = std::move(loaded);
+    m_firstByName = std::move(firstByName);
+}
+
+const CRkNodeEntry* CRkNodeList::FindNode(std::string_view nodeName) const
+{
+    const auto found = m_firstByName.find(nodeName);
+    return found != m_firstByName.end() ? found->second : nullptr;
 }

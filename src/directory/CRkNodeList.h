@@ -2,6 +2,8 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "db2/Db2Api.h"
@@ -28,13 +30,19 @@ public:
     bool LoadNodeDirectory(const CRkDb2AppLib& appLib, rk::db2::Sqlca& ca);
 
     // The first entry whose node name equals `nodeName` byte for byte
-    // (case-sensitive, nothing trimmed), or null.
-    const CRkNodeEntry* FindNode(const std::string& nodeName) const;
+    // (case-sensitive, nothing trimmed), or null. Constant time: a
+    // population looks up the node of every database it lists.
+    const CRkNodeEntry* FindNode(std::string_view nodeName) const;
 
     const Entries& GetEntries() const { return m_entries; }
 
 private:
+    // Takes `loaded` as the list's entries, with their index.
+    void Replace(Entries loaded);
+
     Entries m_entries;
+    // Each node name's first entry, keyed by that entry's own name.
+    std::unordered_map<std::string_view, const CRkNodeEntry*> m_firstByName;
 };
 
 namespace rk::directory {

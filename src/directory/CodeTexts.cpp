@@ -9,7 +9,7 @@ struct CodeText {
 };
 
 template <std::size_t N>
-std::string Lookup(const CodeText (&table)[N], unsigned code, const char* fallback)
+std::string_view Lookup(const CodeText (&table)[N], unsigned code, const char* fallback)
 {
     for (const auto& entry : table)
         if (entry.code == code)
@@ -50,10 +50,10 @@ constexpr CodeText kPlatforms[] = {
 
 } // namespace
 
-std::string EntryTypeText(unsigned char entryType) { return Lookup(kEntryTypes, entryType, ""); }
+std::string_view EntryTypeText(unsigned char entryType) { return Lookup(kEntryTypes, entryType, ""); }
 
-std::string AuthenticationText(std::uint16_t authentication) { return Lookup(kAuthentications, authentication, ""); }
+std::string_view AuthenticationText(std::uint16_t authentication) { return Lookup(kAuthentications, authentication, ""); }
 
-std::string PlatformText(std::uint16_t osType) { return Lookup(kPlatforms, osType, "????????"); }
+std::string_view PlatformText(std::uint16_t osType) { return Lookup(kPlatforms, osType, "????????"); }
 
 } // namespace rk::directory

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
-#include <string>
+#include <string_view>
 
 #include "directory/CRkDatabaseEntry.h"
 #include "rkdb2rova.h"
@@ -14,7 +14,7 @@ namespace {
 struct Slot {
     std::size_t offset;
     std::size_t size;
-    std::string CRkDatabaseEntry::*text;
+    std::string_view (CRkDatabaseEntry::*text)() const;
 };
 
 // In ascending order of offset, which is not the order of the entry's fields.
@@ -57,7 +57,7 @@ void WriteDatabaseDetails(const CRkDatabaseEntry& entry, char* record)
     if (record == nullptr)
         return;
     for (const Slot& slot : kSlots) {
-        const std::string& text = entry.*slot.text;
+        const std::string_view text = (entry.*slot.text)();
         const std::size_t length = std::min(text.size(), slot.size - 1);
         std::memcpy(record + slot.offset, text.data(), length);
         record[slot.offset + length] = '\0';

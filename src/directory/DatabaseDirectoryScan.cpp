@@ -1,5 +1,7 @@
 #include "directory/DatabaseDirectoryScan.h"
 
+#include <algorithm>
+
 #include "db2/CRkDb2AppLib.h"
 #include "directory/CRkNodeList.h"
 #include "directory/DirectoryScan.h"
@@ -8,6 +10,15 @@ namespace rk::directory {
 namespace {
 
 using db2::Sqlca;
+
+// Room for `count` more entries before the fetches, growing geometrically:
+// a handle repopulated many times must not copy its entries every time.
+void MakeRoom(CRkDatabaseEntries& entries, std::size_t count)
+{
+    const std::size_t needed = entries.size() + count;
+    if (needed > entries.capacity())
+        entries.reserve(std::max(needed, 2 * entries.capacity()));
+}
 
 bool ScanNewerRoute(const CRkDb2AppLib& appLib, const CRkNodeList& nodes, Sqlca& ca, CRkDatabaseEntries& entries)
 {
@@ -21,6 +32,7 @@ bool ScanNewerRoute(const CRkDb2AppLib& appLib, const CRkNodeList& nodes, Sqlca&
         return false;
 
     const std::uint16_t handle = open.oHandle;
+    MakeRoom(entries, open.oNumEntries);
     return FetchAllAndClose(
         ca, open.oNumEntries,
         [&](Sqlca& fetchCa) {
@@ -52,6 +64,7 @@ bool ScanOlderRoute(const CRkDb2AppLib& appLib, const CRkNodeList& nodes, Sqlca&
     if (openCode != 0)
         return false;
 
+    MakeRoom(entries, count);
     return FetchAllAndClose(
         ca, count,
         [&](Sqlca& fetchCa) {

@@ -82,17 +82,16 @@ TEST_F(DirectoryDetailsRecord, EmptyTextsWriteASingleNul)
 
 TEST_F(DirectoryDetailsRecord, HostNamesFillTheirSlotAndA255ByteNameIsCutTo254)
 {
-    CRkDatabaseEntry entry = Entry({"DB", "DB", "", "", "DB2SRV1", "", "", '1', 255, 0, "", ""});
-    entry.hostName = std::string(254, 'h');
-    entry.altHostName = std::string(254, 'a');
-    Write(entry);
+    Fake().nodes = {NodeRecord({"H254", std::string(254, 'h'), "50000", "DB2INST1", "", 18}),
+                    NodeRecord({"H255", std::string(255, 'h'), "50000", "DB2INST1", "", 18})};
+    rk::db2::Sqlca ca{};
+    ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
+    Write(Entry({"DB", "DB", "", "", "H254", "", "", '1', 255, 0, std::string(254, 'a'), ""}));
     EXPECT_EQ(std::string(254, 'h'), Read(record, {RKDB2_DETAILS_HOST_NAME_OFFSET, 255}).text);
     EXPECT_EQ(std::string(254, 'a'), Read(record, {RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, 255}).text);
 
     record.assign(RKDB2_DETAILS_SIZE, kMarker);
-    entry.hostName = std::string(255, 'h');
-    entry.altHostName = std::string(255, 'a');
-    Write(entry);
+    Write(Entry({"DB", "DB", "", "", "H255", "", "", '1', 255, 0, std::string(255, 'a'), ""}));
     EXPECT_EQ(std::string(254, 'h'), Read(record, {RKDB2_DETAILS_HOST_NAME_OFFSET, 255}).text);
     EXPECT_EQ(std::string(254, 'a'), Read(record, {RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, 255}).text);
     EXPECT_EQ("50000", Read(record, {RKDB2_DETAILS_SERVICE_NAME_OFFSET, 50}).text) << "the next slot is intact";

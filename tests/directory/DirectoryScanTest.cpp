@@ -205,10 +205,10 @@ TEST_P(DirectoryDatabaseScan, ReadsEveryRecordInOrderThroughItsRoute)
     AddDatabases({"SALES", "STOCK", "STAFF"});
     ASSERT_TRUE(Scan());
     ASSERT_EQ(3u, entries.size());
-    EXPECT_EQ("SALES", entries[0]->alias);
-    EXPECT_EQ("STOCK", entries[1]->alias);
-    EXPECT_EQ("STAFF", entries[2]->alias);
-    EXPECT_EQ(GetParam().extended ? "alt-STAFF" : "", entries[2]->altHostName);
+    EXPECT_EQ("SALES", entries[0]->alias());
+    EXPECT_EQ("STOCK", entries[1]->alias());
+    EXPECT_EQ("STAFF", entries[2]->alias());
+    EXPECT_EQ(GetParam().extended ? "alt-STAFF" : "", entries[2]->altHostName());
     const RouteCase& r = GetParam();
     EXPECT_EQ((Calls{r.open, r.fetch, r.fetch, r.fetch, r.close}), Fake().calls);
 }
@@ -258,7 +258,7 @@ TEST_P(DirectoryDatabaseScan, FailedFetchKeepsWhatWasAppendedAndClosesTheScan)
     EXPECT_FALSE(Scan());
     EXPECT_EQ(-1029, Sqlcode(ca)) << "the close must not overwrite the failed fetch's outcome";
     ASSERT_EQ(1u, entries.size());
-    EXPECT_EQ("DB1", entries[0]->alias);
+    EXPECT_EQ("DB1", entries[0]->alias());
     const RouteCase& r = GetParam();
     EXPECT_EQ((Calls{r.open, r.fetch, r.fetch, r.close}), Fake().calls);
 }

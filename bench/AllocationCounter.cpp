@@ -1,0 +1,53 @@
+// Replaces the global operator new and delete: each block carries its
+// requested size in a header in front of it. Kept in a file of its own so
+// that no caller sees (and inlines) the replacement.
+
+#include "AllocationCounter.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace {
+
+std::atomic<long long> g_liveBytes{0};
+std::atomic<long long> g_liveBlocks{0};
+constexpr std::size_t kHeader = 16;  // keeps the block's alignment
+
+} // namespace
+
+namespace rk::bench {
+
+long long LiveBytes() { return g_liveBytes; }
+long long LiveBlocks() { return g_liveBlocks; }
+
+} // namespace rk::bench
+
+void* operator new(std::size_t size)
+{
+    auto* block = static_cast<unsigned char*>(std::malloc(size + kHeader));
+    if (block == nullptr)
+        throw std::bad_alloc();
+    std::memcpy(block, &size, sizeof size);
+    g_liveBytes += static_cast<long long>(size);
+    ++g_liveBlocks;
+    return block + kHeader;
+}
+
+void operator delete(void* pointer) noexcept
+{
+    if (pointer == nullptr)
+        return;
+    auto* block = static_cast<unsigned char*>(pointer) - kHeader;
+    std::size_t size = 0;
+    std::memcpy(&size, block, sizeof size);
+    g_liveBytes -= static_cast<long long>(size);
+    --g_liveBlocks;
+    std::free(block);
+}
+
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete[](void* pointer) noexcept { operator delete(pointer); }
+void operator delete(void* pointer, std::size_t) noexcept { operator delete(pointer); }
+void operator delete[](void* pointer, std::size_t) noexcept { operator delete(pointer); }

@@ -1,0 +1,110 @@
+#include "StandIn.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "CRkDirectoryStore.h"
+#include "TestEnv.h"
+#include "TestPaths.h"
+#include "db2/CRkDb2AppLib.h"
+#include "directory/CRkDatabaseList.h"
+#include "directory/CRkNodeList.h"
+#include "directory/DatabaseDetailsRecord.h"
+#include "rkdb2rova.h"
+
+namespace rk::bench {
+namespace {
+
+using rk::sim::store::CRkDirectoryStore;
+using rk::sim::store::DatabaseEntry;
+using rk::sim::store::NodeEntry;
+
+const std::string& StoreOf(int databases, int nodes)
+{
+    // Removed with the process.
+    static struct Stores : std::map<std::pair<int, int>, std::string> {
+        ~Stores()
+        {
+            std::error_code ignored;
+            for (const auto& store : *this)
+                std::filesystem::remove_all(store.second, ignored);
+        }
+    } stores;
+    auto& dir = stores[{databases, nodes}];
+    if (!dir.empty())
+        return dir;
+    dir = rk::test::TemporaryPath("rkdb2-bench");
+    const CRkDirectoryStore store(dir);
+    std::vector<NodeEntry> nodeEntries;
+    for (int n = 0; n < nodes; ++n)
+        nodeEntries.push_back({"N" + std::to_string(n), "host" + std::to_string(n) + ".example.com", "50000",
+                               "DB2INST1", "", "", 18});
+    std::vector<DatabaseEntry> databaseEntries;
+    for (int d = 0; d < databases; ++d)
+        databaseEntries.push_back({"D" + std::to_string(d), "D" + std::to_string(d), "", "",
+                                   "N" + std::to_string(d % nodes), "9.07", "Benchmark database", '1', 255, -1, "", ""});
+    if (!store.WriteNodes(nodeEntries) || !store.WriteDatabases(databaseEntries))
+        std::abort();
+    return dir;
+}
+
+} // namespace
+
+void UseStore(int databases, int nodes) { rk::test::SetEnv("RKDB2_SIM_HOME", StoreOf(databases, nodes)); }
+
+const CRkDb2AppLib& App()
+{
+    static CRkDb2AppLib app;
+    if (!app.Load())
+        std::abort();
+    return app;
+}
+
+std::size_t BareScan(const CRkDb2AppLib& app)
+{
+    using namespace rk::db2;
+    std::size_t records = 0;
+    Sqlca ca{};
+    unsigned short handle = 0;
+    unsigned short count = 0;
+    app.sqlenops_api(&handle, &count, &ca);
+    for (unsigned i = 0; i < count; ++i) {
+        unsigned char* record = nullptr;
+        app.sqlengne_api(handle, &record, &ca);
+        records += record != nullptr;
+    }
+    app.sqlencls_api(handle, &ca);
+
+    DbDirOpenScanParams open{};
+    app.db2DbDirOpenScan(kDbDirVersion, &open, &ca);
+    for (unsigned i = 0; i < open.oNumEntries; ++i) {
+        DbDirNextEntryParams next{};
+        next.iHandle = open.oHandle;
+        app.db2DbDirGetNextEntry(kDbDirVersion, &next, &ca);
+        records += next.poDbDirEntry != nullptr;
+    }
+    DbDirCloseScanParams close{};
+    close.iHandle = open.oHandle;
+    app.db2DbDirCloseScan(kDbDirVersion, &close, &ca);
+    return records;
+}
+
+std::size_t PopulateAndWalk(CRkDatabaseList& list, CRkNodeList& nodes)
+{
+    static char record[RKDB2_DETAILS_SIZE];
+    const CRkDatabaseEntry* entry = nullptr;
+    if (!list.Populate(App(), nodes, entry))
+        std::abort();
+    std::size_t walked = 0;
+    for (; entry != nullptr; entry = list.Next(), ++walked)
+        rk::directory::WriteDatabaseDetails(*entry, record);
+    benchmark::DoNotOptimize(record);
+    return walked;
+}
+
+} // namespace rk::bench

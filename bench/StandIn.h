@@ -1,0 +1,31 @@
+#pragma once
+// The stand-in DB2 client for the benchmarks: directories of a chosen size
+// in stores of their own, its db2app.dll (found through the program's
+// RUNPATH), a bare scan through its entry points and a population with the
+// host's walk through the library.
+
+#include <cstddef>
+#include <string>
+
+class CRkDb2AppLib;
+class CRkDatabaseList;
+class CRkNodeList;
+
+namespace rk::bench {
+
+// Points the stand-in at a store of `databases` databases spread evenly
+// over `nodes` nodes, written on first use and removed with the process.
+void UseStore(int databases, int nodes);
+
+// The stand-in's db2app.dll, loaded once.
+const CRkDb2AppLib& App();
+
+// Opens, fetches every record and closes both directories, as a population
+// reads them, building nothing. Returns the records fetched.
+std::size_t BareScan(const CRkDb2AppLib& app);
+
+// Populates `list` and walks it as a host does, writing every entry's
+// DatabaseDetails record. Returns the entries walked.
+std::size_t PopulateAndWalk(CRkDatabaseList& list, CRkNodeList& nodes);
+
+} // namespace rk::bench

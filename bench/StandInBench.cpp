@@ -1,0 +1,136 @@
+// The library's listing against the stand-in DB2 client (native flavour;
+// figures and command in bench/README.md): a population and walk of a
+// directory against a bare scan of the same directory through the same
+// entry points, in turns within one run; the same for a directory ten times
+// larger, for linearity; one connection test against the SQLite data source.
+
+#include <chrono>
+#include <ctime>
+#include <cstdlib>
+#include <memory>
+
+#include <benchmark/benchmark.h>
+
+#include "StandIn.h"
+#include "TestEnv.h"
+#include "connect/CRkConnectionTest.h"
+#include "db2/CRkDb2CliLib.h"
+#include "directory/CRkDatabaseList.h"
+#include "directory/CRkNodeList.h"
+#include "rkdb2rova.h"
+
+namespace {
+
+using namespace rk::bench;
+
+// The calling thread's CPU time: the stand-in's scans run on it too, and
+// time the thread spends waiting for a busy machine does not count.
+struct Clock {
+    using duration = std::chrono::nanoseconds;
+    using time_point = std::chrono::time_point<Clock, duration>;
+    static time_point now()
+    {
+        timespec now{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return time_point(std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec));
+    }
+};
+
+double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+// Population and walk against the bare scan, in turns; the reported time is
+// the population's.
+void PopulationAgainstBareScan(benchmark::State& state)
+{
+    const int databases = static_cast<int>(state.range(0));
+    const int nodes = static_cast<int>(state.range(1));
+    UseStore(databases, nodes);
+    CRkNodeList nodeList;
+    double bare = 0;
+    double population = 0;
+    bool bareFirst = true;
+    for (auto _ : state) {
+        // Each handle is destroyed outside the measured time: a host's handles live until unload.
+        auto list = std::make_unique<CRkDatabaseList>();
+        Clock::duration bareTime{};
+        Clock::duration populationTime{};
+        for (int turn = 0; turn < 2; ++turn) {
+            const auto start = Clock::now();
+            if ((turn == 0) == bareFirst) {
+                if (BareScan(App()) != static_cast<std::size_t>(databases + nodes))
+                    std::abort();
+                bareTime = Clock::now() - start;
+            } else {
+                if (PopulateAndWalk(*list, nodeList) != static_cast<std::size_t>(databases))
+                    std::abort();
+                populationTime = Clock::now() - start;
+            }
+        }
+        bareFirst = !bareFirst;
+        bare += Seconds(bareTime);
+        population += Seconds(populationTime);
+        state.SetIterationTime(Seconds(populationTime));
+    }
+    const auto n = static_cast<double>(state.iterations());
+    state.counters["bare_scan_ms"] = bare / n * 1e3;
+    state.counters["population_ms"] = population / n * 1e3;
+    state.counters["ratio"] = population / bare;
+}
+BENCHMARK(PopulationAgainstBareScan)->Args({10000, 1000})->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Ten times the databases and the nodes: linear cost gives a ratio near 10.
+// The bare scans of the same two directories show how the stand-in's own
+// share grows, and the difference the library's. DB2's scans report their entry count in 16 bits, so no
+// directory lists more than 65,535 entries: 6,500 and 65,000 stand for
+// 10,000 and 100,000.
+void TenfoldDirectory(benchmark::State& state)
+{
+    struct Size {
+        int databases;
+        int nodes;
+        CRkNodeList nodeList;
+        double population = 0;
+        double bare = 0;
+    } sizes[] = {{6500, 650, {}, 0, 0}, {65000, 6500, {}, 0, 0}};
+    for (auto _ : state) {
+        for (Size& size : sizes) {
+            UseStore(size.databases, size.nodes);
+            auto list = std::make_unique<CRkDatabaseList>();
+            auto start = Clock::now();
+            PopulateAndWalk(*list, size.nodeList);
+            const double population = Seconds(Clock::now() - start);
+            start = Clock::now();
+            BareScan(App());
+            size.bare += Seconds(Clock::now() - start);
+            size.population += population;
+            if (&size == &sizes[1])
+                state.SetIterationTime(population);
+        }
+    }
+    const auto n = static_cast<double>(state.iterations());
+    state.counters["small_ms"] = sizes[0].population / n * 1e3;
+    state.counters["large_ms"] = sizes[1].population / n * 1e3;
+    state.counters["ratio"] = sizes[1].population / sizes[0].population;
+    state.counters["bare_ratio"] = sizes[1].bare / sizes[0].bare;
+    // The library's own share: what the population costs beyond the bare scan.
+    state.counters["library_ratio"] =
+        (sizes[1].population - sizes[1].bare) / (sizes[0].population - sizes[0].bare);
+}
+BENCHMARK(TenfoldDirectory)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// One connection test through the stand-in's CLI and unixODBC's SQLite driver.
+void ConnectSqlite(benchmark::State& state)
+{
+    rk::test::SetEnv("ODBCSYSINI", RK_ODBC_DIR);
+    static CRkDb2CliLib cli;
+    char dbmsName[RKDB2_DBMS_NAME_SIZE];
+    static char message[RKDB2_CONNECT_MESSAGE_MAX];
+    for (auto _ : state) {
+        CRkConnectionTest test(cli, "RkSQLite", "user", "password", dbmsName, message);
+        if (!test.Succeeded())
+            std::abort();
+    }
+}
+BENCHMARK(ConnectSqlite)->Unit(benchmark::kMillisecond);
+
+} // namespace
