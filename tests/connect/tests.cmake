@@ -58,7 +58,8 @@ rk_test_cases(connect_tests CLIENT cli-without-getdiagrec FILTER "ConnectMissing
 rk_unit_program(connect_unit_tests
   ${CMAKE_CURRENT_LIST_DIR}/ConnectMessageTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ConnectionTestCallsTest.cpp)
-rk_test_cases(connect_unit_tests CLIENT no-client)
+rk_test_cases(connect_unit_tests CLIENT no-client FILTER "-ConnectionTestConcurrency.*")
+rk_test_cases(connect_unit_tests CLIENT no-client FILTER "ConnectionTestConcurrency.*" LABELS concurrency)
 
 # rkdb2 connect reads the password from standard input when it is not a terminal.
 set(rk_rkdb2 $<TARGET_FILE:rkdb2>)
