@@ -31,6 +31,16 @@ protected:
 
     bool Logged(const std::string& line) const { return log.Count(line) > 0; }
 
+    // The "load X" and "unload X" lines, without the entry-point calls.
+    std::vector<std::string> LoadLines() const
+    {
+        std::vector<std::string> lines;
+        for (const auto& line : log.Lines())
+            if (line.rfind("load ", 0) == 0 || line.rfind("unload ", 0) == 0)
+                lines.push_back(line);
+        return lines;
+    }
+
     // True when `first` was logged, and before `second`.
     bool LoggedBefore(const std::string& first, const std::string& second) const
     {
@@ -90,15 +100,14 @@ TEST_F(LoadingWithClient, UnloadReleasesCliThenSysThenApp)
 
 TEST_F(LoadingWithClient, CatalogExportsLoadAndReleaseTheirOwnPairOnEveryCall)
 {
+    // The test's store cannot be written: both calls fail at their first DB2 step.
     EXPECT_EQ(0, Catalog());
-    EXPECT_STREQ("not available yet", message);
     EXPECT_EQ(0, Uncatalog());
-    EXPECT_STREQ("not available yet", message);
     const std::vector<std::string> once = {"load db2app.dll", "load db2sys.dll", "unload db2sys.dll",
                                            "unload db2app.dll"};
     std::vector<std::string> twice = once;
     twice.insert(twice.end(), once.begin(), once.end());
-    EXPECT_EQ(twice, log.Lines());
+    EXPECT_EQ(twice, LoadLines());
 }
 
 TEST_F(LoadingWithClient, CatalogReleaseLeavesTheListsLibrariesLoaded)
@@ -114,8 +123,11 @@ TEST_F(LoadingWithClient, CatalogMessageIsCutToTheBuffer)
     EXPECT_EQ(0, library.CatalogDatabase("warehouse7", "SALES", message, 1));
     EXPECT_EQ('\0', message[0]);
     EXPECT_EQ('#', message[1]);
+    char full[1024];
+    EXPECT_EQ(0, library.UncatalogDatabase("SALES", "warehous", full, sizeof full));
+    ASSERT_GT(std::strlen(full), 7u);
     EXPECT_EQ(0, library.UncatalogDatabase("SALES", "warehous", message, 8));
-    EXPECT_STREQ("not ava", message);
+    EXPECT_EQ(std::string(full, 7), message);
     EXPECT_EQ('#', message[8]);
 }
 
