@@ -8,7 +8,9 @@
 
 namespace rk::sim::store {
 
-// The file's bytes, or nullopt when it cannot be opened (it does not exist).
+// The file's bytes, or nullopt when it cannot be opened or read. On
+// Windows the file is opened with every sharing mode, so that a writer can
+// still rename its replacement over it while it is being read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Writes `content` to a new temporary file in the same directory, flushes

@@ -53,6 +53,24 @@ std::string TemporaryNameFor(const std::string& path)
 
 } // namespace
 
+std::optional<std::string> ReadWholeFile(const std::string& path)
+{
+    CRkFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid())
+        return std::nullopt;
+    std::string content;
+    char chunk[1 << 14];
+    for (;;) {
+        DWORD n = 0;
+        if (!::ReadFile(file.Get(), chunk, sizeof chunk, &n, nullptr))
+            return std::nullopt;
+        if (n == 0)
+            return content;
+        content.append(chunk, n);
+    }
+}
+
 bool ReplaceFileAtomically(const std::string& path, const std::string& content)
 {
     const std::string temporary = TemporaryNameFor(path);
