@@ -173,7 +173,6 @@ TEST_F(SimCatalog, DamagedDirectoriesFailEveryCallAndAreNeverWrittenOver)
     home.Write("databases.txt", databases);
     const std::string nodeDamage = "nodes.txt\xFFline 3: not a \"key = value\" line";
     const std::string databaseDamage = "databases.txt\xFFline 2: no closing bracket";
-    char local[] = "LOCALDB";
     const struct {
         const char* call;
         std::function<void()> run;
@@ -182,13 +181,8 @@ TEST_F(SimCatalog, DamagedDirectoriesFailEveryCallAndAreNeverWrittenOver)
     } calls[] = {
         {"node scan", [&] { NodeRecords(); }, -1038, nodeDamage},
         {"database scan", [&] { BasicDatabaseRecords(); }, -10004, databaseDamage},
-        {"newer database scan", [&] { ExtendedDatabaseRecords(); }, -10004, databaseDamage},
         {"catalog node", [&] { CatalogNode("N2", "host", "1"); }, -1038, nodeDamage},
-        {"uncatalog node", [&] { UncatalogNode("N1"); }, -1038, nodeDamage},
         {"catalog remote database", [&] { CatalogRemote("D2", "D2", "N1"); }, -1038, nodeDamage},
-        {"catalog local database",
-         [&] { sqlecadb_api(local, local, kEntryTypeIndirect, nullptr, nullptr, nullptr, 0, nullptr, &ca); }, -10004,
-         databaseDamage},
         {"uncatalog database", [&] { Uncatalog("D1"); }, -10004, databaseDamage},
     };
     for (const auto& c : calls) {

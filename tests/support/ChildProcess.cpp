@@ -5,7 +5,7 @@
 #include "TestPaths.h"
 
 #if defined(_WIN32)
-#  include <windows.h>
+#  include <process.h>
 #else
 #  include <cerrno>
 #  include <spawn.h>
@@ -15,81 +15,36 @@ extern char** environ;
 
 namespace rk::test {
 
+int RunRkdb2(std::vector<std::string> args)
+{
 #if defined(_WIN32)
-
-namespace {
-
-// One argument as the C runtime splits a command line: quoted, with the
-// backslashes before a quote doubled.
-std::string Quoted(const std::string& arg)
-{
-    std::string quoted = "\"";
-    std::size_t backslashes = 0;
-    for (const char c : arg) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
-        backslashes = 0;
-        quoted += c;
-    }
-    quoted.append(2 * backslashes, '\\');
-    return quoted + "\"";
-}
-
-} // namespace
-
-int RunProgram(const std::string& program, const std::vector<std::string>& args)
-{
-    std::string commandLine = Quoted(program);
-    for (const auto& arg : args)
-        commandLine += " " + Quoted(arg);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!::CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                          &process))
-        return -1;
-    ::WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 0;
-    const bool known = ::GetExitCodeProcess(process.hProcess, &code) != FALSE;
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return known ? static_cast<int>(code) : -1;
-}
-
-int RunRkdb2(const std::vector<std::string>& args)
-{
-    std::vector<std::string> all;
+    const std::string program = ExecutableDir() + "/rkdb2.exe";
     if (const char* dir = std::getenv("RKDB2_TEST_CLIENT_DIR"))
-        all = {"--client-dir", PlatformPath(dir)};
-    all.insert(all.end(), args.begin(), args.end());
-    return RunProgram(ExecutableDir() + "/rkdb2.exe", all);
-}
-
+        args.insert(args.begin(), {"--client-dir", PlatformPath(dir)});
 #else
-
-int RunProgram(const std::string& program, const std::vector<std::string>& args)
-{
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const auto& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
+    const std::string program = ExecutableDir() + "/rkdb2";   // LD_LIBRARY_PATH, inherited, names the client
+#endif
+    args.insert(args.begin(), program);
+    std::vector<char*> argv;
+    for (auto& arg : args) {
+#if defined(_WIN32)
+        arg = "\"" + arg + "\"";   // _spawnv joins the arguments with blanks
+#endif
+        argv.push_back(&arg[0]);
+    }
     argv.push_back(nullptr);
+#if defined(_WIN32)
+    return static_cast<int>(::_spawnv(_P_WAIT, program.c_str(), argv.data()));
+#else
     pid_t pid = 0;
+    int status = 0;
     if (::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
         return -1;
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0) {
+    while (::waitpid(pid, &status, 0) < 0)
         if (errno != EINTR)
             return -1;
-    }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// LD_LIBRARY_PATH, inherited, already names the client.
-int RunRkdb2(const std::vector<std::string>& args) { return RunProgram(ExecutableDir() + "/rkdb2", args); }
-
 #endif
+}
 
 } // namespace rk::test
