@@ -21,7 +21,9 @@ using rk::boundary::TruncatingCopy;
 
 namespace {
 
-std::string TextOrEmpty(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
+// The catalog exports change the DB2 directories only when they can tell
+// the host the outcome: a buffer that holds at least the terminator.
+bool CanTakeAMessage(const char* message, int size) { return message != nullptr && size >= 1; }
 
 RkDatabaseEntry* ToHandle(const CRkDatabaseEntry* entry)
 {
@@ -97,9 +99,11 @@ RKDB2_API int RKDB2_CALL CatalogDatabase(const char* hostName, const char* datab
                                          int messageSize)
 {
     try {
+        if (!CanTakeAMessage(message, messageSize))
+            return 0;
         std::string text;
-        const bool ok = rk::catalog::CatalogDatabase(TextOrEmpty(hostName), TextOrEmpty(databaseName), text);
-        TruncatingCopy(ok ? std::string() : text, message, messageSize);
+        const bool ok = rk::catalog::CatalogDatabase(hostName, databaseName, text);
+        TruncatingCopy(text, message, messageSize);
         return ok ? 1 : 0;
     } catch (...) {
         return 0;
@@ -132,9 +136,11 @@ RKDB2_API int RKDB2_CALL UncatalogDatabase(const char* alias, const char* nodeNa
                                            int messageSize)
 {
     try {
+        if (!CanTakeAMessage(message, messageSize))
+            return 0;
         std::string text;
-        const bool ok = rk::catalog::UncatalogDatabase(TextOrEmpty(alias), TextOrEmpty(nodeName), text);
-        TruncatingCopy(ok ? std::string() : text, message, messageSize);
+        const bool ok = rk::catalog::UncatalogDatabase(alias, nodeName, text);
+        TruncatingCopy(text, message, messageSize);
         return ok ? 1 : 0;
     } catch (...) {
         return 0;

@@ -14,7 +14,6 @@ target_include_directories(directory_unit_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR
 rk_test_cases(directory_unit_tests CLIENT no-client PROFILE)
 
 set(directory_host_sources
-  ${CMAKE_CURRENT_LIST_DIR}/SimStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListingTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ConcurrencyTest.cpp)
 if(RK_WINDOWS)
