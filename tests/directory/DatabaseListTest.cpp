@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeDirectoryClient.h"
+#include "FakeProfileRegistry.h"
 #include "directory/CRkDatabaseList.h"
 #include "directory/CRkNodeList.h"
 
@@ -20,7 +21,8 @@ namespace {
 class DirectoryDatabaseList : public testing::Test {
 protected:
     FakeAppLib app;
-    CRkNodeList nodes;
+    FakeProfileRegistry profile;
+    CRkNodeList nodes{profile};
     CRkDatabaseList list;
     const CRkDatabaseEntry* first = nullptr;
 
