@@ -35,7 +35,12 @@ protected:
             Fake().databases.push_back(DatabaseRecord({alias, alias, "", "", "N1", "", "", '1', 255, 0, "", ""}));
     }
 
-    bool Populate() { return list.Populate(app.Lib(), nodes, first); }
+    bool Populate()
+    {
+        const CRkDatabaseList::Population population = list.Populate(app.Lib(), nodes);
+        first = population.first;
+        return population.succeeded;
+    }
 };
 
 TEST_F(DirectoryDatabaseList, RepopulationThatAppendsNothingLeavesTheCursorAtTheEnd)
