@@ -12,6 +12,7 @@
 #include "CRkDirectoryStore.h"
 #include "CatalogEdits.h"
 #include "DirectoryScans.h"
+#include "ListedEntryPoints.h"
 #include "SimCodes.h"
 #include "db2/Db2Api.h"
 
@@ -208,3 +209,5 @@ int RK_DB2_CALL sqleuncn_api(char* nodeName, Sqlca* ca)
 }
 
 } // extern "C"
+
+RK_DB2APP_ENTRY_POINTS(RK_SIM_CHECK_ENTRY_POINT)

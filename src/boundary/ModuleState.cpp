@@ -4,7 +4,5 @@
 std::mutex g_directoryLock;
 
 CRkNodeList g_nodeList;
-CRkDb2AppLib g_db2AppLib;
-CRkDb2SysLib g_db2SysLib;
-CRkDb2CliLib g_db2CliLib;
+CRkDb2Client g_db2Client;
 CRkDatabaseListRegistry g_databaseLists;

@@ -5,16 +5,13 @@
 
 #include <mutex>
 
-#include "db2/CRkDb2AppLib.h"
-#include "db2/CRkDb2CliLib.h"
-#include "db2/CRkDb2SysLib.h"
+#include "db2/CRkDb2Client.h"
 #include "directory/CRkDatabaseListRegistry.h"
 #include "directory/CRkNodeList.h"
 
 extern CRkNodeList g_nodeList;
-extern CRkDb2AppLib g_db2AppLib;
-extern CRkDb2SysLib g_db2SysLib;
-extern CRkDb2CliLib g_db2CliLib;
+// db2app.dll, db2sys.dll and db2cli.dll.
+extern CRkDb2Client g_db2Client;
 // Last constructed, so the list handles and their entries go first at unload.
 extern CRkDatabaseListRegistry g_databaseLists;
 
