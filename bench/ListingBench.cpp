@@ -41,8 +41,7 @@ void PopulateAndWalk(benchmark::State& state)
     for (auto _ : state) {
         CRkDatabaseList list;
         rk::test::Fake().calls.clear();
-        const CRkDatabaseEntry* entry = nullptr;
-        list.Populate(app.Lib(), nodes, entry);
+        const CRkDatabaseEntry* entry = list.Populate(app.Lib(), nodes).first;
         for (; entry != nullptr; entry = list.Next())
             rk::directory::WriteDatabaseDetails(*entry, record);
         benchmark::DoNotOptimize(record);

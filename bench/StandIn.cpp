@@ -97,9 +97,10 @@ std::size_t BareScan(const CRkDb2AppLib& app)
 std::size_t PopulateAndWalk(CRkDatabaseList& list, CRkNodeList& nodes)
 {
     static char record[RKDB2_DETAILS_SIZE];
-    const CRkDatabaseEntry* entry = nullptr;
-    if (!list.Populate(App(), nodes, entry))
+    const auto population = list.Populate(App(), nodes);
+    if (!population.succeeded)
         std::abort();
+    const CRkDatabaseEntry* entry = population.first;
     std::size_t walked = 0;
     for (; entry != nullptr; entry = list.Next(), ++walked)
         rk::directory::WriteDatabaseDetails(*entry, record);

@@ -126,8 +126,7 @@ void ConnectSqlite(benchmark::State& state)
     char dbmsName[RKDB2_DBMS_NAME_SIZE];
     static char message[RKDB2_CONNECT_MESSAGE_MAX];
     for (auto _ : state) {
-        CRkConnectionTest test(cli, "RkSQLite", "user", "password", dbmsName, message);
-        if (!test.Succeeded())
+        if (!CRkConnectionTest::Run(cli, "RkSQLite", "user", "password", dbmsName, message))
             std::abort();
     }
 }

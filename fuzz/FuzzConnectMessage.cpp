@@ -242,10 +242,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::vector<char> dbms(kGuard + RKDB2_DBMS_NAME_SIZE + kGuard, kUntouched);
     std::vector<char> message(kGuard + kBound + kGuard, kUntouched);
-    CRkConnectionTest test(*cli, "DSN", "user", "password", dbms.data() + kGuard, message.data() + kGuard);
+    const bool succeeded =
+        CRkConnectionTest::Run(*cli, "DSN", "user", "password", dbms.data() + kGuard, message.data() + kGuard);
 
     const Expected expected = Expect();
-    if (test.Succeeded() != expected.succeeded)
+    if (succeeded != expected.succeeded)
         std::abort();
     // Nothing around the two outputs.
     if (!Untouched(dbms.data(), kGuard) || !Untouched(dbms.data() + kGuard + RKDB2_DBMS_NAME_SIZE, kGuard) ||

@@ -124,8 +124,18 @@ RKDB2_API RkDatabaseEntry *RKDB2_CALL CRkDatabaseListNext(RkDatabaseList *list);
 RKDB2_API int RKDB2_CALL CRkDatabaseListPopulate(RkDatabaseList *list, RkDatabaseEntry **first);
 
 /* Ordinal 5. Catalogs a TCP/IP node named after the first eight characters
- * of `hostName` and the database `databaseName` at it. The message buffer
- * receives the empty text on success, the failure text otherwise. */
+ * of `hostName`, with service "50000", then the database `databaseName`
+ * (also its alias) at that node. 1 on success, with the empty text in
+ * `message`; 0 otherwise, with the failure's text cut to `messageSize` bytes
+ * (terminator included): "Failed to load db2app.dll" (or db2sys.dll), DB2's
+ * error text of the failed step, or the library's own text for a refused
+ * argument. A node catalogued before a failed database step stays.
+ * A null `message` or a `messageSize` below 1 does nothing and returns 0; a
+ * null text or a host name of more than 255 characters is refused before
+ * any DB2 call. DB2 refuses node names with dots or a leading digit: pass a
+ * host name of at most 8 letters, digits, @, # or $ that does not start with
+ * a digit (an alias in the hosts file serves). Threads may call the two
+ * catalog exports at once, also while others list. */
 RKDB2_API int RKDB2_CALL CatalogDatabase(const char *hostName, const char *databaseName,
                                          char *message, int messageSize);
 
@@ -143,8 +153,10 @@ RKDB2_API void RKDB2_CALL GetDatabaseDetails(RkDatabaseEntry *entry, char *recor
 RKDB2_API int RKDB2_CALL RkConnect(const char *dataSource, const char *user, const char *password,
                                    char *dbmsName, char *message);
 
-/* Ordinal 8. Uncatalogs the database `alias`, then the node `nodeName`.
- * Message buffer as for CatalogDatabase. */
+/* Ordinal 8. Uncatalogs the database `alias`, then the node `nodeName`
+ * (passed to DB2 whole). Results, message and refusals as for
+ * CatalogDatabase; a database removed before a failed node step stays
+ * removed. */
 RKDB2_API int RKDB2_CALL UncatalogDatabase(const char *alias, const char *nodeName,
                                            char *message, int messageSize);
 

@@ -10,13 +10,14 @@
 #
 # As root the server runs as the postgres user (runuser); any other user runs
 # it directly. RK_BUILD_ROOT overrides the build directory (default: build/
-# of the repository); RK_PG_PORT the port.
+# of the repository), RK_PG_ROOT the server's directory (default:
+# build/postgres), RK_PG_PORT the port.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build_root=${RK_BUILD_ROOT:-$here/../build}
 mkdir -p "$build_root"
-pg_root="$(cd "$build_root" && pwd)/postgres"
+pg_root=${RK_PG_ROOT:-"$(cd "$build_root" && pwd)/postgres"}
 pg_data="$pg_root/data"
 pg_port=${RK_PG_PORT:-54329}
 superpw=superpw
@@ -84,7 +85,8 @@ stop() {
 }
 
 # One start or stop at a time: test runs of several build flavours share the server.
-exec 9>"$build_root/postgres.lock"
+mkdir -p "$(dirname "$pg_root")"
+exec 9>"$pg_root.lock"
 flock 9
 
 case "${1:-}" in

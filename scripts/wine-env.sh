@@ -3,7 +3,7 @@
 # Call rk_wine_start once; it stops the server when the calling shell exits.
 
 export WINEARCH=win32
-export WINEPREFIX="${RK_BUILD_ROOT:?}/wineprefix"
+export WINEPREFIX="${RK_WINEPREFIX:-${RK_BUILD_ROOT:?}/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY

@@ -23,11 +23,13 @@ constexpr SqlcodeMessage kMessages[] = {
     {-1027, "SQL1027N", "The node directory cannot be found.",                                   "58031", false}, // sqlstate nv
     {-1031, "SQL1031N", "The database directory cannot be found on the indicated file system.",  "58031", false}, // sqlstate nv
     {1037,  "SQL1037W", "The node directory is empty.",                                          "01606", false}, // sqlstate nv
+    {-1038, "SQL1038C", "An I/O error occurred while accessing the node directory.  (%1, %2)", "58031", true}, // nv; the tokens are the stand-in's
     {-1039, "SQL1039C", "An I/O error occurred while accessing the directory.",                  "58031", false}, // nv
     {1057,  "SQL1057W", "The system database directory is empty.",                               "01606", true},
     {1100,  "SQL1100W", "The node name \"%1\" specified in the CATALOG DATABASE command has not been cataloged in the node directory.", "01000", false}, // nv
     {-1332, "SQL1332N", "The host name \"%1\" is not valid.",                                    "42601", false}, // nv
     {-1333, "SQL1333N", "The service name \"%1\" is not valid.",                                 "42601", false}, // nv
+    {-10004, "SQL10004C", "An I/O error occurred while accessing the database directory.  (%1, %2)", "58031", true}, // nv; the tokens are the stand-in's
     {-2032, "SQL2032N", "The \"%1\" parameter is not valid.",                                    "42601", false}, // sqlstate nv
 };
 

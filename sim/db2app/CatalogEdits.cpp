@@ -73,6 +73,8 @@ bool IsValidDirectoryName(const char* name)
     return length >= 1 && length <= kMaxNameLength && std::all_of(name, name + length, IsNameCharacter);
 }
 
+bool IsValidNodeName(const char* name) { return IsValidDirectoryName(name) && !(name[0] >= '0' && name[0] <= '9'); }
+
 CallOutcome CatalogNode(const unsigned char* node, const unsigned char* protocol)
 {
     namespace ns = db2::nodestruct;
@@ -88,7 +90,7 @@ CallOutcome CatalogNode(const unsigned char* node, const unsigned char* protocol
         return {kSqlParameterNotValid, {"protocol"}};
 
     store::NodeEntry entry;
-    if (!TerminatedField(node, ns::kNodeName, entry.nodeName) || !IsValidDirectoryName(entry.nodeName.c_str()))
+    if (!TerminatedField(node, ns::kNodeName, entry.nodeName) || !IsValidNodeName(entry.nodeName.c_str()))
         return {db2::kSqlInvalidNodeName, {entry.nodeName}};
     TerminatedField(node, ns::kComment, entry.comment);
     if (!TerminatedField(protocol, tcp::kHostName, entry.hostName) || entry.hostName.empty() ||
@@ -121,7 +123,7 @@ CallOutcome CatalogDatabase(const char* databaseName, const char* alias, unsigne
     entry.comment = TextOrEmpty(comment);
     entry.authentication = authentication;
     if (entryType == db2::kEntryTypeRemote || entryType == db2::kEntryTypeDce) {
-        if (!IsValidDirectoryName(nodeName))
+        if (!IsValidNodeName(nodeName))
             return {db2::kSqlInvalidNodeName, {TextOrEmpty(nodeName)}};
         entry.nodeName = nodeName;
         // DB2 lists remote entries with catalog partition number -1.
@@ -132,17 +134,19 @@ CallOutcome CatalogDatabase(const char* databaseName, const char* alias, unsigne
         return {kSqlParameterNotValid, {"type"}};
     }
 
-    const CRkDirectoryStore store = CRkDirectoryStore::FromEnvironment();
-    const CallOutcome added = EditFailure(store.AddDatabase(entry), db2::kSqlAliasExists, db2::kSqlAliasNotFound,
-                                          db2::kSqlDatabaseDirectoryNotFound, entry.alias);
-    if (added.sqlcode != 0 || entry.nodeName.empty())
-        return added;
     // A database at a node that is not catalogued is kept, with a warning.
-    const auto nodes = store.ReadNodes();
+    // The node directory is read first: a damaged one fails the call before
+    // anything is written.
+    const CRkDirectoryStore store = CRkDirectoryStore::FromEnvironment();
+    const auto nodes = entry.nodeName.empty() ? std::nullopt : store.ReadNodes();
     const bool nodeKnown = nodes && std::any_of(nodes->begin(), nodes->end(), [&](const store::NodeEntry& node) {
                                return store::SameName(node.nodeName, entry.nodeName);
                            });
-    return nodeKnown ? CallOutcome{} : CallOutcome{db2::kSqlNodeNotCatalogued, {entry.nodeName}};
+    const CallOutcome added = EditFailure(store.AddDatabase(entry), db2::kSqlAliasExists, db2::kSqlAliasNotFound,
+                                          db2::kSqlDatabaseDirectoryNotFound, entry.alias);
+    if (added.sqlcode != 0 || entry.nodeName.empty() || nodeKnown)
+        return added;
+    return CallOutcome{db2::kSqlNodeNotCatalogued, {entry.nodeName}};
 }
 
 CallOutcome UncatalogDatabase(const char* alias)
@@ -155,7 +159,7 @@ CallOutcome UncatalogDatabase(const char* alias)
 
 CallOutcome UncatalogNode(const char* nodeName)
 {
-    if (!IsValidDirectoryName(nodeName))
+    if (!IsValidNodeName(nodeName))
         return {db2::kSqlInvalidNodeName, {TextOrEmpty(nodeName)}};
     return EditFailure(CRkDirectoryStore::FromEnvironment().RemoveNode(nodeName), db2::kSqlNodeExists,
                        db2::kSqlNodeNotFound, db2::kSqlNodeDirectoryNotFound, nodeName);

@@ -9,8 +9,10 @@
 
 #include <exception>
 
+#include "CRkDirectoryStore.h"
 #include "CatalogEdits.h"
 #include "DirectoryScans.h"
+#include "ListedEntryPoints.h"
 #include "SimCodes.h"
 #include "db2/Db2Api.h"
 
@@ -19,6 +21,16 @@ using rk::sim::CallOutcome;
 using rk::sim::ScanKind;
 
 namespace {
+
+// A directory file that cannot be read or does not parse fails every call
+// that reads it, as DB2 fails on a damaged directory; the tokens name the
+// file and the line.
+CallOutcome DamagedDirectory(const rk::sim::store::CRkDamagedDirectory& damage)
+{
+    const bool nodes = damage.GetKind() == rk::sim::store::CRkDamagedDirectory::Kind::kNodes;
+    return CallOutcome{nodes ? rk::sim::kSqlNodeDirectoryIoError : rk::sim::kSqlDatabaseDirectoryIoError,
+                       {damage.FileName(), damage.Detail()}};
+}
 
 // Runs one entry point: `work` yields the outcome; with an injected SQLCODE
 // `skipped` clears the outputs instead. Without an sqlca nothing is done.
@@ -35,6 +47,8 @@ int RunCall(const char* exportName, const char* module, Sqlca* ca, Work work, Sk
         } else {
             outcome = work();
         }
+    } catch (const rk::sim::store::CRkDamagedDirectory& damage) {
+        outcome = DamagedDirectory(damage);
     } catch (const std::exception& error) {
         outcome = CallOutcome{rk::sim::kSqlSystemError, {error.what()}};
     } catch (...) {
@@ -195,3 +209,5 @@ int RK_DB2_CALL sqleuncn_api(char* nodeName, Sqlca* ca)
 }
 
 } // extern "C"
+
+RK_DB2APP_ENTRY_POINTS(RK_SIM_CHECK_ENTRY_POINT)

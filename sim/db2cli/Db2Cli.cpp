@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "ListedEntryPoints.h"
 #include "OdbcDriverManager.h"
 #include "SyntheticDiagnostics.h"
 #include "db2/Db2Api.h"
@@ -125,3 +126,5 @@ CliReturn RK_DB2_CALL SQLGetDiagRec(short handleType, CliHandle handle, short re
 }
 
 } // extern "C"
+
+RK_DB2CLI_ENTRY_POINTS(RK_SIM_CHECK_ENTRY_POINT)

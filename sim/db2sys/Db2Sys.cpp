@@ -20,6 +20,7 @@
 #include <new>
 #include <string>
 
+#include "ListedEntryPoints.h"
 #include "MessageText.h"
 #include "SimMessages.h"
 #include "SqlstateTexts.h"
@@ -134,3 +135,5 @@ int RK_DB2_CALL sqlogstt(char* buffer, short bufferSize, short lineWidth, char* 
 }
 
 } // extern "C"
+
+RK_DB2SYS_ENTRY_POINTS(RK_SIM_CHECK_ENTRY_POINT)

@@ -24,6 +24,23 @@ std::string DefaultDirectory()
 #endif
 }
 
+// The entries of one directory file, nullopt for a missing file.
+template <typename Entry, typename Parse>
+std::optional<std::vector<Entry>> ReadDirectory(const std::string& path, const char* fileName,
+                                                CRkDamagedDirectory::Kind kind, Parse parse)
+{
+    if (!FileExists(path))
+        return std::nullopt;
+    const auto text = ReadWholeFile(path);
+    if (!text)
+        throw CRkDamagedDirectory(kind, fileName, "the file cannot be read");
+    try {
+        return parse(*text);
+    } catch (const CRkFormatError& error) {
+        throw CRkDamagedDirectory(kind, fileName, error.what());
+    }
+}
+
 // Adds an entry unless one of the same name is there: the edit of AddNode
 // and AddDatabase.
 template <typename Entry>
@@ -73,6 +90,11 @@ EditResult Modify(const CRkDirectoryStore& store, const std::string& path, bool 
 
 } // namespace
 
+CRkDamagedDirectory::CRkDamagedDirectory(Kind kind, const std::string& fileName, const std::string& detail)
+    : std::runtime_error(fileName + ", " + detail), m_kind(kind), m_strFileName(fileName), m_strDetail(detail)
+{
+}
+
 CRkDirectoryStore::CRkDirectoryStore(std::string directory) : m_strDirectory(std::move(directory)) {}
 
 CRkDirectoryStore CRkDirectoryStore::FromEnvironment()
@@ -95,18 +117,13 @@ std::string CRkDirectoryStore::LockPath() const { return PathOf(kLockFile); }
 
 std::optional<std::vector<NodeEntry>> CRkDirectoryStore::ReadNodes() const
 {
-    const auto text = ReadWholeFile(NodesPath());
-    if (!text)
-        return std::nullopt;
-    return ParseNodes(*text);
+    return ReadDirectory<NodeEntry>(NodesPath(), kNodesFile, CRkDamagedDirectory::Kind::kNodes, ParseNodes);
 }
 
 std::optional<std::vector<DatabaseEntry>> CRkDirectoryStore::ReadDatabases() const
 {
-    const auto text = ReadWholeFile(DatabasesPath());
-    if (!text)
-        return std::nullopt;
-    return ParseDatabases(*text);
+    return ReadDirectory<DatabaseEntry>(DatabasesPath(), kDatabasesFile, CRkDamagedDirectory::Kind::kDatabases,
+                                        ParseDatabases);
 }
 
 bool CRkDirectoryStore::WriteNodes(const std::vector<NodeEntry>& nodes) const

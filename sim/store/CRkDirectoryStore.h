@@ -10,12 +10,31 @@
 // %USERPROFILE%\rkdb2-sim on Windows.
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "StoreEntries.h"
 
 namespace rk::sim::store {
+
+// A directory file that exists but cannot be read or does not parse
+// (StoreFormat.h). Reads and edits of it throw this; no edit writes over it.
+class CRkDamagedDirectory : public std::runtime_error {
+public:
+    enum class Kind { kNodes, kDatabases };
+
+    CRkDamagedDirectory(Kind kind, const std::string& fileName, const std::string& detail);
+
+    Kind GetKind() const { return m_kind; }
+    const std::string& FileName() const { return m_strFileName; }   // "nodes.txt"
+    const std::string& Detail() const { return m_strDetail; }       // "line 3: ..."
+
+private:
+    Kind m_kind;
+    std::string m_strFileName;
+    std::string m_strDetail;
+};
 
 enum class EditResult {
     kDone,
@@ -37,7 +56,8 @@ public:
     std::string DatabasesPath() const;
     std::string LockPath() const;
 
-    // The entries, or nullopt when the file does not exist.
+    // The entries, or nullopt when the file does not exist; a damaged file
+    // throws CRkDamagedDirectory.
     std::optional<std::vector<NodeEntry>> ReadNodes() const;
     std::optional<std::vector<DatabaseEntry>> ReadDatabases() const;
 
@@ -46,7 +66,8 @@ public:
     bool WriteDatabases(const std::vector<DatabaseEntry>& databases) const;
 
     // Names compare with SameName. Adding creates a missing file; removing
-    // from a missing file reports kFileMissing.
+    // from a missing file reports kFileMissing. Editing a damaged file
+    // throws CRkDamagedDirectory and leaves the file as it was.
     EditResult AddNode(const NodeEntry& node) const;
     EditResult RemoveNode(const std::string& nodeName) const;
     EditResult AddDatabase(const DatabaseEntry& database) const;

@@ -8,13 +8,18 @@
 
 namespace rk::sim::store {
 
-// The file's bytes, or nullopt when it cannot be opened (it does not exist).
+// The file's bytes, or nullopt when it cannot be opened or read. On
+// Windows the file is opened with every sharing mode, so that it never
+// keeps a writer from renaming its replacement over it for longer than the
+// read takes.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Writes `content` to a new temporary file in the same directory, flushes
 // it to the disk and renames it over `path` in one step, so that a reader
 // sees either the old or the new file, never a part of one. On failure the
-// old file is left as it was and the temporary file is removed.
+// old file is left as it was and the temporary file is removed. On Windows,
+// where a file that is being read cannot be replaced, the rename waits up
+// to two seconds for the readers.
 bool ReplaceFileAtomically(const std::string& path, const std::string& content);
 
 bool FileExists(const std::string& path);

@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include <fcntl.h>
@@ -51,6 +53,17 @@ std::string TemporaryNameFor(const std::string& path)
 }
 
 } // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::string content(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>{});
+    if (file.bad())
+        return std::nullopt;
+    return content;
+}
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& content)
 {

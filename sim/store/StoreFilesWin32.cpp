@@ -51,7 +51,44 @@ std::string TemporaryNameFor(const std::string& path)
     return path + ".tmp-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(counter++);
 }
 
+// Renames `from` over `to`. Windows (and Wine) refuse to replace a file
+// that another thread or process has open at that moment, even a reader
+// that shares deletion: readers hold the file only while they read it, so
+// the rename is tried again for a while. A directory in the way is final.
+bool RenameOver(const std::string& from, const std::string& to)
+{
+    constexpr int kAttempts = 400;   // 5 ms apart: two seconds
+    for (int attempt = 1;; ++attempt) {
+        if (::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE)
+            return true;
+        const DWORD error = ::GetLastError();
+        const DWORD attributes = ::GetFileAttributesA(to.c_str());
+        const bool directory = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (attempt == kAttempts || directory || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION))
+            return false;
+        ::Sleep(5);
+    }
+}
+
 } // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path)
+{
+    CRkFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid())
+        return std::nullopt;
+    std::string content;
+    char chunk[1 << 14];
+    for (;;) {
+        DWORD n = 0;
+        if (!::ReadFile(file.Get(), chunk, sizeof chunk, &n, nullptr))
+            return std::nullopt;
+        if (n == 0)
+            return content;
+        content.append(chunk, n);
+    }
+}
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& content)
 {
@@ -61,8 +98,7 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& content)
     if (!file.IsValid())
         return false;
     const bool written = WriteAll(file.Get(), content) && ::FlushFileBuffers(file.Get()) != FALSE;
-    if (file.Close() && written &&
-        ::MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE)
+    if (file.Close() && written && RenameOver(temporary, path))
         return true;
     ::DeleteFileA(temporary.c_str());
     return false;

@@ -1,7 +1,9 @@
 #include "StoreFormat.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <limits>
 #include <sstream>
 
 namespace rk::sim::store {
@@ -9,7 +11,8 @@ namespace {
 
 // One key of an entry's block: how to read it into the entry and how to
 // write it from the entry. The reader and the writer share these tables, so
-// a key cannot be written under one name and read under another.
+// a key cannot be written under one name and read under another. A value
+// the field cannot take makes `set` throw std::invalid_argument.
 template <typename Entry>
 struct Key {
     const char* name;
@@ -24,13 +27,25 @@ Key<Entry> TextKey(const char* name, std::string Entry::*field)
             [field](const Entry& e) { return e.*field; }};
 }
 
-// Decimal numbers; text that is not a number reads as 0.
-long ParseNumber(const std::string& value) { return std::strtol(value.c_str(), nullptr, 10); }
+// A decimal number that fits `Number`; no value at all reads as 0.
+template <typename Number>
+Number ParseNumber(const std::string& value)
+{
+    if (value.empty())
+        return 0;
+    char* end = nullptr;
+    const long number = std::strtol(value.c_str(), &end, 10);
+    if (end == value.c_str() || *end != '\0')
+        throw std::invalid_argument("\"" + value + "\" is not a number");
+    if (number < std::numeric_limits<Number>::min() || number > std::numeric_limits<Number>::max())
+        throw std::invalid_argument(value + " is out of range");
+    return static_cast<Number>(number);
+}
 
 template <typename Entry, typename Number>
 Key<Entry> NumberKey(const char* name, Number Entry::*field)
 {
-    return {name, [field](Entry& e, const std::string& v) { e.*field = static_cast<Number>(ParseNumber(v)); },
+    return {name, [field](Entry& e, const std::string& v) { e.*field = ParseNumber<Number>(v); },
             [field](const Entry& e) { return std::to_string(e.*field); }};
 }
 
@@ -38,7 +53,13 @@ Key<Entry> NumberKey(const char* name, Number Entry::*field)
 template <typename Entry>
 Key<Entry> CharacterKey(const char* name, unsigned char Entry::*field)
 {
-    return {name, [field](Entry& e, const std::string& v) { e.*field = v.empty() ? 0 : static_cast<unsigned char>(v[0]); },
+    const std::string key = name;
+    return {name,
+            [field, key](Entry& e, const std::string& v) {
+                if (v.size() > 1)
+                    throw std::invalid_argument(key + " takes one character");
+                e.*field = v.empty() ? 0 : static_cast<unsigned char>(v[0]);
+            },
             [field](const Entry& e) { return e.*field == 0 ? std::string() : std::string(1, static_cast<char>(e.*field)); }};
 }
 
@@ -91,38 +112,58 @@ std::string Trim(const std::string& text)
     return TrimRight(text.substr(begin));
 }
 
+// "[kind name]": the name, or CRkFormatError.
+std::string HeaderName(const std::string& trimmed, const std::string& kind, std::size_t number)
+{
+    const std::size_t close = trimmed.find(']');
+    if (close == std::string::npos)
+        throw CRkFormatError(number, "no closing bracket");
+    if (close + 1 != trimmed.size())
+        throw CRkFormatError(number, "text after the closing bracket");
+    const std::string header = Trim(trimmed.substr(1, close - 1));
+    const std::size_t space = header.find_first_of(" \t");
+    const std::string word = header.substr(0, space);
+    if (word != kind)
+        throw CRkFormatError(number, "[" + word + "] blocks do not belong in this file");
+    const std::string name = space == std::string::npos ? std::string() : Trim(header.substr(space));
+    if (name.empty())
+        throw CRkFormatError(number, "[" + kind + "] without a name");
+    return name;
+}
+
 template <typename Entry>
 std::vector<Entry> Parse(const std::string& text, const std::string& kind, std::string Entry::*nameField,
                          const std::vector<Key<Entry>>& keys)
 {
     std::vector<Entry> entries;
-    bool inBlock = false;   // inside a block of this file's kind
     std::istringstream lines(text);
+    std::size_t number = 0;
     for (std::string line; std::getline(lines, line);) {
+        ++number;
         const std::string trimmed = Trim(line);
         if (trimmed.empty() || trimmed[0] == '#')
             continue;
         if (trimmed[0] == '[') {
-            const std::size_t close = trimmed.find(']');
-            const std::string header = Trim(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1));
-            const std::size_t space = header.find_first_of(" \t");
-            inBlock = header.substr(0, space) == kind;
-            if (inBlock) {
-                entries.emplace_back();
-                entries.back().*nameField = space == std::string::npos ? std::string() : Trim(header.substr(space));
-            }
+            entries.emplace_back();
+            entries.back().*nameField = HeaderName(trimmed, kind, number);
             continue;
         }
+        if (entries.empty())
+            throw CRkFormatError(number, "text before the first [" + kind + "] block");
         const std::size_t equals = line.find('=');
-        if (!inBlock || equals == std::string::npos)
-            continue;
+        if (equals == std::string::npos)
+            throw CRkFormatError(number, "not a \"key = value\" line");
         const std::string name = Trim(line.substr(0, equals));
         std::string value = TrimRight(line.substr(equals + 1));
         if (!value.empty() && value[0] == ' ')
             value.erase(0, 1);
-        for (const auto& key : keys) {
-            if (name == key.name)
-                key.set(entries.back(), value);
+        const auto key = std::find_if(keys.begin(), keys.end(), [&](const Key<Entry>& k) { return name == k.name; });
+        if (key == keys.end())
+            throw CRkFormatError(number, "unknown key \"" + name + "\"");
+        try {
+            key->set(entries.back(), value);
+        } catch (const std::invalid_argument& problem) {
+            throw CRkFormatError(number, problem.what());
         }
     }
     return entries;
@@ -155,6 +196,11 @@ std::string Format(const std::vector<Entry>& entries, const char* title, const s
 }
 
 } // namespace
+
+CRkFormatError::CRkFormatError(std::size_t line, const std::string& problem)
+    : std::runtime_error("line " + std::to_string(line) + ": " + problem), m_nLine(line)
+{
+}
 
 std::vector<NodeEntry> ParseNodes(const std::string& text)
 {

@@ -13,9 +13,15 @@
 // "database" is the node name or the database alias. A value is the text
 // after "key = " up to the end of the line, trailing blanks removed; keys
 // may come in any order and a missing key leaves its field empty (or 0).
-// Lines that are neither comments, block headers nor "key = value" are
-// ignored, as are blocks of another kind and unknown keys.
+// Blank lines and comment lines may stand anywhere. Anything else is a
+// damaged file, refused as a whole: text before the first block, a line
+// without "=", an unknown key, a number that is not one or does not fit its
+// field, an entry type of more than one character, a header without its
+// closing bracket, with text after it, without a name, or of the other
+// file's kind.
 
+#include <cstddef>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -23,6 +29,17 @@
 
 namespace rk::sim::store {
 
+// The first damaged line of a file: what() is "line N: what is wrong".
+class CRkFormatError : public std::runtime_error {
+public:
+    CRkFormatError(std::size_t line, const std::string& problem);
+    std::size_t Line() const { return m_nLine; }
+
+private:
+    std::size_t m_nLine;
+};
+
+// Throw CRkFormatError for a damaged file.
 std::vector<NodeEntry> ParseNodes(const std::string& text);
 std::vector<DatabaseEntry> ParseDatabases(const std::string& text);
 

@@ -21,7 +21,9 @@ using rk::boundary::TruncatingCopy;
 
 namespace {
 
-std::string TextOrEmpty(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
+// The catalog exports change the DB2 directories only when they can tell
+// the host the outcome: a buffer that holds at least the terminator.
+bool CanTakeAMessage(const char* message, int size) { return message != nullptr && size >= 1; }
 
 RkDatabaseEntry* ToHandle(const CRkDatabaseEntry* entry)
 {
@@ -45,7 +47,7 @@ RKDB2_API void RKDB2_CALL CRkDatabaseListGetError(RkDatabaseList* list, char* te
             ca = own->GetSqlca();
         }
         // DB2's message lookups run outside the lock, on a copy.
-        TruncatingCopy(g_db2SysLib.GetErrorText(ca), text, LowSigned16(size));
+        TruncatingCopy(g_db2Client.SysLib().GetErrorText(ca), text, LowSigned16(size));
     } catch (...) {
     }
 }
@@ -54,7 +56,7 @@ RKDB2_API RkDatabaseList* RKDB2_CALL CRkDatabaseListNew(void)
 {
     try {
         auto list = std::make_unique<CRkDatabaseList>();
-        if (!list->LoadLibraries(g_db2AppLib, g_db2SysLib))
+        if (!g_db2Client.LoadDirectoryLibraries())
             return nullptr;
         std::lock_guard<std::mutex> lock(g_directoryLock);
         return reinterpret_cast<RkDatabaseList*>(g_databaseLists.Adopt(std::move(list)));
@@ -83,11 +85,10 @@ RKDB2_API int RKDB2_CALL CRkDatabaseListPopulate(RkDatabaseList* list, RkDatabas
             return 0;
         if (first != nullptr)
             *first = nullptr;
-        const CRkDatabaseEntry* firstEntry = nullptr;
-        const bool ok = own->Populate(g_db2AppLib, g_nodeList, firstEntry);
+        const CRkDatabaseList::Population population = own->Populate(g_db2Client.AppLib(), g_nodeList);
         if (first != nullptr)
-            *first = ToHandle(firstEntry);
-        return ok ? 1 : 0;
+            *first = ToHandle(population.first);
+        return population.succeeded ? 1 : 0;
     } catch (...) {
         return 0;
     }
@@ -97,9 +98,11 @@ RKDB2_API int RKDB2_CALL CatalogDatabase(const char* hostName, const char* datab
                                          int messageSize)
 {
     try {
+        if (!CanTakeAMessage(message, messageSize))
+            return 0;
         std::string text;
-        const bool ok = rk::catalog::CatalogDatabase(TextOrEmpty(hostName), TextOrEmpty(databaseName), text);
-        TruncatingCopy(ok ? std::string() : text, message, messageSize);
+        const bool ok = rk::catalog::CatalogDatabase(hostName, databaseName, text);
+        TruncatingCopy(text, message, messageSize);
         return ok ? 1 : 0;
     } catch (...) {
         return 0;
@@ -121,8 +124,7 @@ RKDB2_API int RKDB2_CALL RkConnect(const char* dataSource, const char* user, con
                                    char* message)
 {
     try {
-        CRkConnectionTest test(g_db2CliLib, dataSource, user, password, dbmsName, message);
-        return test.Succeeded() ? 1 : 0;
+        return CRkConnectionTest::Run(g_db2Client.CliLib(), dataSource, user, password, dbmsName, message) ? 1 : 0;
     } catch (...) {
         return 0;
     }
@@ -132,9 +134,11 @@ RKDB2_API int RKDB2_CALL UncatalogDatabase(const char* alias, const char* nodeNa
                                            int messageSize)
 {
     try {
+        if (!CanTakeAMessage(message, messageSize))
+            return 0;
         std::string text;
-        const bool ok = rk::catalog::UncatalogDatabase(TextOrEmpty(alias), TextOrEmpty(nodeName), text);
-        TruncatingCopy(ok ? std::string() : text, message, messageSize);
+        const bool ok = rk::catalog::UncatalogDatabase(alias, nodeName, text);
+        TruncatingCopy(text, message, messageSize);
         return ok ? 1 : 0;
     } catch (...) {
         return 0;

@@ -23,9 +23,7 @@ private:
 };
 
 ModuleObject<CRkNodeList> s_nodeList;
-ModuleObject<CRkDb2AppLib> s_db2AppLib;
-ModuleObject<CRkDb2SysLib> s_db2SysLib;
-ModuleObject<CRkDb2CliLib> s_db2CliLib;
+ModuleObject<CRkDb2Client> s_db2Client;
 ModuleObject<CRkDatabaseListRegistry> s_databaseLists;
 
 bool s_bReleased = false;
@@ -36,9 +34,7 @@ bool s_bReleased = false;
 std::mutex g_directoryLock;
 
 CRkNodeList& g_nodeList = s_nodeList.Get();
-CRkDb2AppLib& g_db2AppLib = s_db2AppLib.Get();
-CRkDb2SysLib& g_db2SysLib = s_db2SysLib.Get();
-CRkDb2CliLib& g_db2CliLib = s_db2CliLib.Get();
+CRkDb2Client& g_db2Client = s_db2Client.Get();
 CRkDatabaseListRegistry& g_databaseLists = s_databaseLists.Get();
 
 namespace rk::boundary {
@@ -49,9 +45,7 @@ void ReleaseModuleState()
         return;
     s_bReleased = true;
     s_databaseLists.Destroy();
-    s_db2CliLib.Destroy();
-    s_db2SysLib.Destroy();
-    s_db2AppLib.Destroy();
+    s_db2Client.Destroy();
     s_nodeList.Destroy();
 }
 

@@ -6,16 +6,13 @@
 
 #include <mutex>
 
-#include "db2/CRkDb2AppLib.h"
-#include "db2/CRkDb2CliLib.h"
-#include "db2/CRkDb2SysLib.h"
+#include "db2/CRkDb2Client.h"
 #include "directory/CRkDatabaseListRegistry.h"
 #include "directory/CRkNodeList.h"
 
 extern CRkNodeList& g_nodeList;
-extern CRkDb2AppLib& g_db2AppLib;
-extern CRkDb2SysLib& g_db2SysLib;
-extern CRkDb2CliLib& g_db2CliLib;
+// db2app.dll, db2sys.dll and db2cli.dll.
+extern CRkDb2Client& g_db2Client;
 // Last constructed, so the list handles and their entries go first at unload.
 extern CRkDatabaseListRegistry& g_databaseLists;
 
@@ -28,12 +25,12 @@ extern std::mutex g_directoryLock;
 namespace rk::boundary {
 
 // Destroys the module-wide objects in the reverse order of their
-// construction: the library objects release their DB2 libraries, the
-// registry destroys every list handle with its entries. Only for a module
-// unloaded from a process that goes on running: when the process ends, the
-// system reclaims everything, and the DB2 libraries may already be gone, so
-// nothing is released then (the C++ run-time's exit handlers never destroy
-// these objects). A second call does nothing.
+// construction: the registry destroys every list handle with its entries,
+// the client releases its DB2 libraries. Only for a module unloaded from a
+// process that goes on running: when the process ends, the system reclaims
+// everything, and the DB2 libraries may already be gone, so nothing is
+// released then (the C++ run-time's exit handlers never destroy these
+// objects). A second call does nothing.
 void ReleaseModuleState();
 
 } // namespace rk::boundary

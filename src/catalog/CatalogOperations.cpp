@@ -1,34 +1,68 @@
 #include "catalog/CatalogOperations.h"
 
+#include <cstring>
+
 #include "db2/CRkCatalogApi.h"
+#include "db2/Db2Api.h"
 
 namespace rk::catalog {
 namespace {
 
-// The DB2 steps of both operations are not built yet: a client that loads
-// gets this answer.
-constexpr const char* kNotAvailable = "not available yet";
+constexpr std::size_t kNodeNameLength = 8;
+// The host name field holds the name and its terminator.
+constexpr std::size_t kMaxHostNameLength = db2::tcpip::kHostName.width - 1;
+
+// Arguments refused before any DB2 library is loaded get a text of our own.
+bool IsNull(const char* text, const char* what, std::string& message)
+{
+    if (text != nullptr)
+        return false;
+    message = std::string("The ") + what + " is a null pointer; nothing was changed.";
+    return true;
+}
 
 } // namespace
 
-bool CatalogDatabase(const std::string& /*hostName*/, const std::string& /*databaseName*/, std::string& message,
+std::string NodeNameOf(const std::string& hostName) { return hostName.substr(0, kNodeNameLength); }
+
+bool CatalogDatabase(const char* hostName, const char* databaseName, std::string& message,
                      platform::LibraryLoader& loader)
 {
-    CRkCatalogApi api(loader);
-    if (!api.LoadLibraries(message))
+    message.clear();
+    if (IsNull(hostName, "host name", message) || IsNull(databaseName, "database name", message))
         return false;
-    message = kNotAvailable;
-    return false;
+    // Never read further into a host name than the record could hold.
+    if (::strnlen(hostName, kMaxHostNameLength + 1) > kMaxHostNameLength) {
+        message = "The host name has more than " + std::to_string(kMaxHostNameLength) +
+                  " characters, more than DB2 can take; nothing was changed.";
+        return false;
+    }
+    const std::string host(hostName);
+    const std::string database(databaseName);
+    const std::string node = NodeNameOf(host);
+
+    CRkCatalogApi api(loader);
+    const bool ok = api.LoadLibraries(message) && api.CatalogTcpipNode(node, host, kServiceName, message) &&
+                    api.CatalogRemoteDatabase(database, node, message);
+    if (ok)
+        message.clear();
+    return ok;
 }
 
-bool UncatalogDatabase(const std::string& /*alias*/, const std::string& /*nodeName*/, std::string& message,
-                       platform::LibraryLoader& loader)
+bool UncatalogDatabase(const char* alias, const char* nodeName, std::string& message, platform::LibraryLoader& loader)
 {
-    CRkCatalogApi api(loader);
-    if (!api.LoadLibraries(message))
+    message.clear();
+    if (IsNull(alias, "database alias", message) || IsNull(nodeName, "node name", message))
         return false;
-    message = kNotAvailable;
-    return false;
+    const std::string aliasText(alias);
+    const std::string node(nodeName);
+
+    CRkCatalogApi api(loader);
+    const bool ok = api.LoadLibraries(message) && api.UncatalogDatabase(aliasText, message) &&
+                    api.UncatalogNode(node, message);
+    if (ok)
+        message.clear();
+    return ok;
 }
 
 } // namespace rk::catalog

@@ -1,6 +1,7 @@
 #pragma once
 // Cataloguing a remote TCP/IP database with its node, and uncataloguing a
-// database and a node. Each call loads its own pair of DB2 libraries.
+// database and a node. Each call loads its own pair of DB2 libraries and
+// takes no lock: calls may run on several threads at once.
 
 #include <string>
 
@@ -8,10 +9,27 @@
 
 namespace rk::catalog {
 
-bool CatalogDatabase(const std::string& hostName, const std::string& databaseName, std::string& message,
+// The service name every catalogued TCP/IP node gets: DB2's default port.
+inline constexpr const char* kServiceName = "50000";
+
+// The node name of a host: its first 8 characters, taken unchanged. DB2
+// refuses many of them (dots, a leading digit); hosts uncatalog by this same
+// name, so it stays as it is.
+std::string NodeNameOf(const std::string& hostName);
+
+// Catalogs the node of `hostName`, then the database `databaseName` (also
+// its alias) at it. True on success with `message` empty; otherwise false
+// with the text of the failure: "Failed to load " and a file name, DB2's
+// error text of the failed step (a node catalogued before a failed database
+// step stays), or our own text for an argument refused before any DB2 call
+// (a null text, a host name of more than 255 characters).
+bool CatalogDatabase(const char* hostName, const char* databaseName, std::string& message,
                      platform::LibraryLoader& loader = platform::SystemLibraryLoader());
 
-bool UncatalogDatabase(const std::string& alias, const std::string& nodeName, std::string& message,
+// Uncatalogs the database `alias`, then the node `nodeName` (used whole).
+// Messages as for CatalogDatabase; a database removed before a failed node
+// step stays removed.
+bool UncatalogDatabase(const char* alias, const char* nodeName, std::string& message,
                        platform::LibraryLoader& loader = platform::SystemLibraryLoader());
 
 } // namespace rk::catalog

@@ -31,25 +31,24 @@ void WriteDbmsNameField(const char* name, char* field)
 
 } // namespace
 
-CRkConnectionTest::CRkConnectionTest(CRkDb2CliLib& cliLib, const char* dataSource, const char* user,
-                                     const char* password, char* dbmsName, char* message)
-    : m_cli(cliLib)
+bool CRkConnectionTest::Run(CRkDb2CliLib& cliLib, const char* dataSource, const char* user, const char* password,
+                            char* dbmsName, char* message)
 {
     if (dbmsName == nullptr || message == nullptr)
-        return;
-    if (!m_cli.Load())
-        return;
+        return false;
+    if (!cliLib.Load())
+        return false;
     CRkConnectMessage output(message);
-    Run(dataSource, user, password, dbmsName, output);
+    return CRkConnectionTest(cliLib).Perform(dataSource, user, password, dbmsName, output);
 }
 
-void CRkConnectionTest::Run(const char* dataSource, const char* user, const char* password, char* dbmsName,
-                            CRkConnectMessage& message)
+bool CRkConnectionTest::Perform(const char* dataSource, const char* user, const char* password, char* dbmsName,
+                                CRkConnectMessage& message)
 {
     CRkCliHandle env(m_cli, kCliHandleEnv);
     if (m_cli.SQLAllocHandle(kCliHandleEnv, nullptr, env.Receive()) != kCliSuccess) {
         AppendDiagnostics(kCliHandleEnv, env.Get(), message);
-        return;
+        return false;
     }
 
     CRkCliHandle dbc(m_cli, kCliHandleDbc);
@@ -57,20 +56,20 @@ void CRkConnectionTest::Run(const char* dataSource, const char* user, const char
         // A failed allocation leaves no connection handle: its diagnostics
         // are posted on the input handle.
         AppendDiagnostics(kCliHandleEnv, env.Get(), message);
-        return;
+        return false;
     }
 
     CRkCliDisconnect disconnect(m_cli, dbc.Get());
-    if (m_cli.SQLConnect(dbc.Get(), CliText(dataSource), kCliNts, CliText(user), kCliNts, CliText(password),
-                         kCliNts) == kCliSuccess) {
+    const bool connected = m_cli.SQLConnect(dbc.Get(), CliText(dataSource), kCliNts, CliText(user), kCliNts,
+                                            CliText(password), kCliNts) == kCliSuccess;
+    if (connected)
         message.Clear();
-        m_bSucceeded = true;
-    } else {
+    else
         AppendDiagnostics(kCliHandleDbc, dbc.Get(), message);
-    }
 
     // Asked also after a failed connection: the name may come from the driver alone.
     QueryDbmsName(dbc.Get(), dbmsName, message);
+    return connected;
 }
 
 void CRkConnectionTest::QueryDbmsName(CliHandle dbc, char* dbmsName, CRkConnectMessage& message)

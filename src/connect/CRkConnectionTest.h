@@ -15,21 +15,22 @@ class CRkConnectMessage;
 
 class CRkConnectionTest {
 public:
-    // Runs the whole test. Arguments 1 to 3 reach SQLConnect unchanged, null
-    // included. A null DBMS-name field or message output refuses the test:
-    // nothing is loaded, called or written.
-    CRkConnectionTest(CRkDb2CliLib& cliLib, const char* dataSource, const char* user, const char* password,
-                      char* dbmsName, char* message);
-
-    bool Succeeded() const { return m_bSucceeded; }
+    // Runs one test through `cliLib`, loading it on first use. True when
+    // SQLConnect returned SQL_SUCCESS. Arguments 1 to 3 reach SQLConnect
+    // unchanged, null included. A null DBMS-name field or message output
+    // refuses the test: nothing is loaded, called or written, and the result
+    // is false.
+    static bool Run(CRkDb2CliLib& cliLib, const char* dataSource, const char* user, const char* password,
+                    char* dbmsName, char* message);
 
 private:
-    void Run(const char* dataSource, const char* user, const char* password, char* dbmsName,
-             CRkConnectMessage& message);
+    explicit CRkConnectionTest(CRkDb2CliLib& cliLib) : m_cli(cliLib) {}
+
+    bool Perform(const char* dataSource, const char* user, const char* password, char* dbmsName,
+                 CRkConnectMessage& message);
     void QueryDbmsName(rk::db2::CliHandle dbc, char* dbmsName, CRkConnectMessage& message);
     // Appends one block with every diagnostic record of the handle.
     void AppendDiagnostics(short handleType, rk::db2::CliHandle handle, CRkConnectMessage& message);
 
     CRkDb2CliLib& m_cli;
-    bool m_bSucceeded = false;
 };

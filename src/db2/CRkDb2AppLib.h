@@ -1,7 +1,6 @@
 #pragma once
 
 #include "db2/CRkDb2Lib.h"
-#include "db2/Db2Api.h"
 
 // db2app.dll: the directory and catalog entry points. The three db2DbDir
 // entry points of the newer directory interface are optional; older clients
@@ -13,20 +12,8 @@ public:
     {
     }
 
-    rk::db2::DbDirFn db2DbDirOpenScan = nullptr;
-    rk::db2::DbDirFn db2DbDirCloseScan = nullptr;
-    rk::db2::DbDirFn db2DbDirGetNextEntry = nullptr;
-    rk::db2::SqlenopsFn sqlenops_api = nullptr;
-    rk::db2::SqlengneFn sqlengne_api = nullptr;
-    rk::db2::SqlenclsFn sqlencls_api = nullptr;
-    rk::db2::SqledosdFn sqledosd_api = nullptr;
-    rk::db2::SqlectndFn sqlectnd_api = nullptr;
-    rk::db2::SqlecadbFn sqlecadb_api = nullptr;
-    rk::db2::SqleuncnFn sqleuncn_api = nullptr;
-    rk::db2::SqleuncdFn sqleuncd_api = nullptr;
-    rk::db2::SqledgneFn sqledgne_api = nullptr;
-    rk::db2::SqledclsFn sqledcls_api = nullptr;
+    RK_DB2APP_ENTRY_POINTS(RK_DB2_ENTRY_POINT_FIELD)
 
 protected:
-    bool ResolveEntryPoints() override;
+    bool ResolveEntryPoints() override { return RK_DB2APP_ENTRY_POINTS(RK_DB2_RESOLVE_ENTRY_POINT) true; }
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "db2/CRkDb2Lib.h"
-#include "db2/Db2Api.h"
 
 // db2cli.dll: the CLI entry points of the connection test. All required.
 class CRkDb2CliLib final : public CRkDb2Lib {
@@ -11,19 +10,8 @@ public:
     {
     }
 
-    rk::db2::SQLAllocHandleFn SQLAllocHandle = nullptr;
-    rk::db2::SQLFreeHandleFn SQLFreeHandle = nullptr;
-    rk::db2::SQLConnectFn SQLConnect = nullptr;
-    rk::db2::SQLDisconnectFn SQLDisconnect = nullptr;
-    rk::db2::SQLGetInfoFn SQLGetInfo = nullptr;
-    rk::db2::SQLGetDiagRecFn SQLGetDiagRec = nullptr;
+    RK_DB2CLI_ENTRY_POINTS(RK_DB2_ENTRY_POINT_FIELD)
 
 protected:
-    bool ResolveEntryPoints() override
-    {
-        // Stops at the first name not found; the later ones are not looked up.
-        return Resolve(SQLAllocHandle, "SQLAllocHandle") && Resolve(SQLFreeHandle, "SQLFreeHandle") &&
-               Resolve(SQLConnect, "SQLConnect") && Resolve(SQLDisconnect, "SQLDisconnect") &&
-               Resolve(SQLGetInfo, "SQLGetInfo") && Resolve(SQLGetDiagRec, "SQLGetDiagRec");
-    }
+    bool ResolveEntryPoints() override { return RK_DB2CLI_ENTRY_POINTS(RK_DB2_RESOLVE_ENTRY_POINT) true; }
 };

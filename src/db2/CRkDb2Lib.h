@@ -1,11 +1,14 @@
 #pragma once
 // One object per DB2 client library: it loads the library on first use,
 // resolves the entry points by exact name into fields named after them, and
-// remembers the outcome of that one attempt for the object's life.
+// remembers the outcome of that one attempt for the object's life. Each
+// derived class takes its fields and its lookups from its library's list in
+// db2/Db2EntryPoints.h.
 
 #include <mutex>
 #include <string>
 
+#include "db2/Db2EntryPoints.h"
 #include "platform/DynamicLibrary.h"
 
 class CRkDb2Lib {
@@ -28,22 +31,29 @@ protected:
     virtual bool ResolveEntryPoints() = 0;
 
     // Looks `exportName` up in the loaded library and stores the address (or
-    // null) in `field`. True when the name was found.
+    // null) in `field`. False only when a required name was not found.
     template <typename Fn>
-    bool Resolve(Fn& field, const char* exportName)
+    bool Resolve(Fn& field, const char* exportName, rk::db2::EntryPointNeed need)
     {
         // The loader hands out a generic function pointer; each field has
         // the entry point's own type.
         field = reinterpret_cast<Fn>(m_loader.Lookup(m_hModule, exportName));
-        return field != nullptr;
+        return field != nullptr || need == rk::db2::EntryPointNeed::Optional;
     }
 
+private:
     rk::platform::LibraryHandle m_hModule = nullptr;
     bool m_bLoadAttempted = false;
     const std::string m_strFileName;
-
-private:
     bool m_bLoadSucceeded = false;
     std::mutex m_loadMutex;
     rk::platform::LibraryLoader& m_loader;
 };
+
+// Expanded by a library's list (db2/Db2EntryPoints.h): one field per entry
+// point, null until resolved ...
+#define RK_DB2_ENTRY_POINT_FIELD(field, exportName, Fn, need) rk::db2::Fn field = nullptr;
+// ... and one lookup per entry point, in list order, chained so that the
+// first required name not found ends the lookup. Closed by `true`.
+#define RK_DB2_RESOLVE_ENTRY_POINT(field, exportName, Fn, need) \
+    Resolve(field, exportName, rk::db2::EntryPointNeed::need) &&

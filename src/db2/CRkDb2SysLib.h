@@ -3,7 +3,6 @@
 #include <string>
 
 #include "db2/CRkDb2Lib.h"
-#include "db2/Db2Api.h"
 
 // db2sys.dll: DB2's message texts, which turn an sqlca into error text.
 class CRkDb2SysLib final : public CRkDb2Lib {
@@ -18,12 +17,8 @@ public:
     // characters. Only for an object whose Load() returned true.
     std::string GetErrorText(const rk::db2::Sqlca& ca) const;
 
-    rk::db2::SqlaintpFn sqlaintp_api = nullptr;
-    rk::db2::SqlogsttFn sqlogstt = nullptr;
+    RK_DB2SYS_ENTRY_POINTS(RK_DB2_ENTRY_POINT_FIELD)
 
 protected:
-    bool ResolveEntryPoints() override
-    {
-        return Resolve(sqlaintp_api, "sqlaintp_api@20") && Resolve(sqlogstt, "sqlogstt");
-    }
+    bool ResolveEntryPoints() override { return RK_DB2SYS_ENTRY_POINTS(RK_DB2_RESOLVE_ENTRY_POINT) true; }
 };

@@ -2,15 +2,13 @@
 
 #include <cstring>
 
-#include "platform/ProfileRegistry.h"
-
 namespace rk::db2 {
 
-void ReadDefaultInstanceName(char (&destination)[kDefaultInstanceBufferSize])
+void ReadDefaultInstanceName(char (&destination)[kDefaultInstanceBufferSize], platform::ProfileRegistry& profile)
 {
     unsigned char buffer[256] = {};
     destination[0] = '\0';
-    if (!platform::QueryDb2ProfileValue("DB2INSTDEF", buffer, sizeof buffer))
+    if (!profile.QueryValue("DB2INSTDEF", buffer, sizeof buffer))
         return;
     // Data filling the whole buffer without a NUL counts as absent as well.
     const void* nul = std::memchr(buffer, '\0', sizeof buffer);

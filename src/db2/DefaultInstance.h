@@ -3,13 +3,17 @@
 
 #include <cstddef>
 
+#include "platform/ProfileRegistry.h"
+
 namespace rk::db2 {
 
 inline constexpr std::size_t kDefaultInstanceBufferSize = 12;
 
-// Fills `destination` with the default instance name, or with empty text
-// when none is known. Read afresh on every call. A name of more than 11
-// characters is treated as absent: cut, it would name another instance.
-void ReadDefaultInstanceName(char (&destination)[kDefaultInstanceBufferSize]);
+// Fills `destination` with the default instance name from `profile`, or
+// with empty text when none is known. Read afresh on every call. A name of
+// more than 11 characters is treated as absent: cut, it would name another
+// instance.
+void ReadDefaultInstanceName(char (&destination)[kDefaultInstanceBufferSize],
+                             platform::ProfileRegistry& profile = platform::SystemProfileRegistry());
 
 } // namespace rk::db2

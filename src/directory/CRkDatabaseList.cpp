@@ -3,21 +3,13 @@
 #include <algorithm>
 
 #include "db2/CRkDb2AppLib.h"
-#include "db2/CRkDb2SysLib.h"
 #include "directory/CRkNodeList.h"
 #include "directory/DatabaseDirectoryScan.h"
 
-bool CRkDatabaseList::LoadLibraries(CRkDb2AppLib& appLib, CRkDb2SysLib& sysLib)
+CRkDatabaseList::Population CRkDatabaseList::Populate(const CRkDb2AppLib& appLib, CRkNodeList& nodes)
 {
-    m_bLibrariesLoaded = appLib.Load() && sysLib.Load();
-    return m_bLibrariesLoaded;
-}
-
-bool CRkDatabaseList::Populate(const CRkDb2AppLib& appLib, CRkNodeList& nodes, const CRkDatabaseEntry*& first)
-{
-    first = nullptr;
     if (!nodes.LoadNodeDirectory(appLib, m_sqlca))
-        return false;
+        return {false, nullptr};
     const std::size_t firstNew = m_entries.size();
     // Entries appended before a failure stay, and stay valid handles, even
     // when the scan ends in an exception.
@@ -30,15 +22,14 @@ bool CRkDatabaseList::Populate(const CRkDb2AppLib& appLib, CRkNodeList& nodes, c
     }
     RememberEntriesFrom(firstNew);
     if (!scanned)
-        return false;
+        return {false, nullptr};
     if (m_entries.size() == firstNew) {
         m_eCursorState = CursorState::AtEnd;
-        return true;
+        return {true, nullptr};
     }
     m_eCursorState = CursorState::AtEntry;
     m_nCursor = firstNew;
-    first = m_entries[firstNew].get();
-    return true;
+    return {true, m_entries[firstNew].get()};
 }
 
 const CRkDatabaseEntry* CRkDatabaseList::Next()

@@ -7,7 +7,6 @@
 #include "directory/CRkDatabaseEntry.h"
 
 class CRkDb2AppLib;
-class CRkDb2SysLib;
 class CRkNodeList;
 
 // A database list handle: the entries of its populations, a cursor the host
@@ -20,17 +19,19 @@ public:
     CRkDatabaseList(const CRkDatabaseList&) = delete;
     CRkDatabaseList& operator=(const CRkDatabaseList&) = delete;
 
-    // Loads db2app.dll and then, only if that succeeded, db2sys.dll. True
-    // when both are available.
-    bool LoadLibraries(CRkDb2AppLib& appLib, CRkDb2SysLib& sysLib);
+    // The outcome of a population, and the first entry it appended: null
+    // when it appended none, and after a failure.
+    struct Population {
+        bool succeeded;
+        const CRkDatabaseEntry* first;
+    };
 
     // Loads the node directory into `nodes`, then appends one entry per
-    // database directory record. On success the cursor moves to the first
-    // entry this population appended, which `first` receives; when it
-    // appended none, `first` receives null and the cursor moves to the end.
-    // On failure `first` receives null, the cursor stays where it was and
-    // the sqlca tells why.
-    bool Populate(const CRkDb2AppLib& appLib, CRkNodeList& nodes, const CRkDatabaseEntry*& first);
+    // database directory record through `appLib`, which is loaded. On
+    // success the cursor moves to the first entry this population appended,
+    // or to the end when it appended none. On failure the cursor stays where
+    // it was and the sqlca tells why.
+    Population Populate(const CRkDb2AppLib& appLib, CRkNodeList& nodes);
 
     // The entry after the cursor, or null at the end (and before the first
     // successful population).
@@ -47,7 +48,6 @@ private:
 
     enum class CursorState { Unset, AtEntry, AtEnd };
 
-    bool m_bLibrariesLoaded = false;
     // Zero until the first DB2 call fills it: SQLCODE 0, no SQLSTATE.
     rk::db2::Sqlca m_sqlca{};
     CRkDatabaseEntries m_entries;

@@ -2,7 +2,6 @@
 
 #include "db2/ByteLayout.h"
 #include "db2/Db2Api.h"
-#include "db2/DefaultInstance.h"
 #include "directory/CodeTexts.h"
 #include "directory/TrimmedField.h"
 
@@ -16,7 +15,7 @@ constexpr std::uint16_t kOsTypeZos = 8;
 
 const char* const CRkNodeEntry::kDatabaseIsInstance = "?";
 
-CRkNodeEntry::CRkNodeEntry(const unsigned char* nodeInfoRecord)
+CRkNodeEntry::CRkNodeEntry(const unsigned char* nodeInfoRecord, const std::string& defaultInstance)
 {
     namespace nodeinfo = rk::db2::nodeinfo;
     using rk::directory::TrimmedField;
@@ -32,11 +31,8 @@ CRkNodeEntry::CRkNodeEntry(const unsigned char* nodeInfoRecord)
         instanceName = TrimmedField(nodeInfoRecord, nodeinfo::kInstanceName);
         if (instanceName.empty())
             instanceName = TrimmedField(nodeInfoRecord, nodeinfo::kRemoteInstanceName);
-        if (instanceName.empty()) {
-            char defaultInstance[rk::db2::kDefaultInstanceBufferSize];
-            rk::db2::ReadDefaultInstanceName(defaultInstance);
+        if (instanceName.empty())
             instanceName = defaultInstance;
-        }
     }
     platform = rk::directory::PlatformText(osType);
 }

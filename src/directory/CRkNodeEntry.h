@@ -6,10 +6,10 @@
 // a node-info record (sqleninfo); never changed afterwards.
 class CRkNodeEntry {
 public:
-    // Reads the record once and keeps no reference to it. The default
-    // instance (DB2INSTDEF) is read at this moment when the record names no
-    // instance of its own.
-    explicit CRkNodeEntry(const unsigned char* nodeInfoRecord);
+    // Reads the record once and keeps no reference to it. A record that
+    // names no instance of its own gets `defaultInstance`, the machine's
+    // default instance (DB2INSTDEF) as the node directory load read it.
+    CRkNodeEntry(const unsigned char* nodeInfoRecord, const std::string& defaultInstance);
 
     // The instance name of a z/OS node: its databases are their own instance.
     static const char* const kDatabaseIsInstance;

@@ -35,12 +35,13 @@ bool CRkNodeList::LoadNodeDirectory(const CRkDb2AppLib& appLib, rk::db2::Sqlca& 
     using namespace rk::db2;
 
     char defaultInstance[kDefaultInstanceBufferSize];
-    ReadDefaultInstanceName(defaultInstance);
+    ReadDefaultInstanceName(defaultInstance, m_profile);
+    const std::string defaultInstanceName = defaultInstance;
     unsigned char localRecord[nodeinfo::kSize];
     rk::directory::BuildLocalNodeRecord(defaultInstance, localRecord);
 
     Entries loaded;
-    loaded.push_back(std::make_unique<const CRkNodeEntry>(localRecord));
+    loaded.push_back(std::make_unique<const CRkNodeEntry>(localRecord, defaultInstanceName));
 
     unsigned short handle = 0;
     unsigned short count = 0;
@@ -60,7 +61,9 @@ bool CRkNodeList::LoadNodeDirectory(const CRkDb2AppLib& appLib, rk::db2::Sqlca& 
             appLib.sqlengne_api(handle, &record, &fetchCa);
             return static_cast<const unsigned char*>(record);
         },
-        [&](const unsigned char* record) { loaded.push_back(std::make_unique<const CRkNodeEntry>(record)); },
+        [&](const unsigned char* record) {
+            loaded.push_back(std::make_unique<const CRkNodeEntry>(record, defaultInstanceName));
+        },
         [&](Sqlca& closeCa) { appLib.sqlencls_api(handle, &closeCa); });
     if (!fetched)
         return false;

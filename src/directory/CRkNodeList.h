@@ -9,6 +9,7 @@
 #include "db2/Db2Api.h"
 #include "db2/DefaultInstance.h"
 #include "directory/CRkNodeEntry.h"
+#include "platform/ProfileRegistry.h"
 
 class CRkDb2AppLib;
 
@@ -18,12 +19,17 @@ class CRkNodeList {
 public:
     using Entries = std::vector<std::unique_ptr<const CRkNodeEntry>>;
 
-    CRkNodeList() = default;
+    // The default instance of every load is read from `profile`.
+    explicit CRkNodeList(rk::platform::ProfileRegistry& profile = rk::platform::SystemProfileRegistry())
+        : m_profile(profile)
+    {
+    }
     CRkNodeList(const CRkNodeList&) = delete;
     CRkNodeList& operator=(const CRkNodeList&) = delete;
 
     // Reads the node directory through `appLib`, every DB2 call reporting in
-    // `ca`. On success the list holds the LOCAL node followed by the
+    // `ca`. The default instance is read once, at the start: the LOCAL node
+    // and every node that names no instance get that one value. On success the list holds the LOCAL node followed by the
     // directory's nodes in directory order, replacing the previous load's
     // entries; on failure the list is left as it was. Database entries keep
     // copies of what they take from a node, so replacing dangles nothing.
@@ -41,6 +47,7 @@ private:
     void Replace(Entries loaded);
 
     Entries m_entries;
+    rk::platform::ProfileRegistry& m_profile;
     // Each node name's first entry, keyed by that entry's own name.
     std::unordered_map<std::string_view, const CRkNodeEntry*> m_firstByName;
 };

@@ -2,16 +2,25 @@
 // The DB2 profile registry: machine-wide DB2 settings. On Windows these are
 // values under HKEY_LOCAL_MACHINE\SOFTWARE\IBM\DB2\GLOBAL_PROFILE; on Linux,
 // which has no registry, the process environment variable of the same name
-// stands in for each value.
+// stands in for each value. The one interface through which the rest of the
+// library reaches RegOpenKeyExA/RegQueryValueExA/RegCloseKey (Windows) or
+// getenv (Linux).
 
 #include <cstddef>
 
 namespace rk::platform {
 
-// Reads the profile value `valueName` into `buffer`, which may receive up to
-// `bufferSize` bytes. False when the profile, or the value, is absent, or
-// when the value's data (with its terminator) needs more than `bufferSize`
-// bytes. The value's type is not examined.
-bool QueryDb2ProfileValue(const char* valueName, unsigned char* buffer, std::size_t bufferSize);
+class ProfileRegistry {
+public:
+    virtual ~ProfileRegistry() = default;
+    // Reads the profile value `valueName` into `buffer`, which may receive up
+    // to `bufferSize` bytes. False when the profile, or the value, is absent,
+    // or when the value's data (with its terminator) needs more than
+    // `bufferSize` bytes. The value's type is not examined.
+    virtual bool QueryValue(const char* valueName, unsigned char* buffer, std::size_t bufferSize) = 0;
+};
+
+// The profile registry of the platform the library runs on.
+ProfileRegistry& SystemProfileRegistry();
 
 } // namespace rk::platform

@@ -3,17 +3,29 @@
 #include <windows.h>
 
 namespace rk::platform {
+namespace {
 
-bool QueryDb2ProfileValue(const char* valueName, unsigned char* buffer, std::size_t bufferSize)
+class Win32ProfileRegistry final : public ProfileRegistry {
+public:
+    bool QueryValue(const char* valueName, unsigned char* buffer, std::size_t bufferSize) override
+    {
+        HKEY key = nullptr;
+        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\IBM\\DB2\\GLOBAL_PROFILE", 0, KEY_READ, &key) !=
+            ERROR_SUCCESS)
+            return false;
+        auto size = static_cast<DWORD>(bufferSize);
+        const LONG status = ::RegQueryValueExA(key, valueName, nullptr, nullptr, buffer, &size);
+        ::RegCloseKey(key);
+        return status == ERROR_SUCCESS;
+    }
+};
+
+} // namespace
+
+ProfileRegistry& SystemProfileRegistry()
 {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\IBM\\DB2\\GLOBAL_PROFILE", 0, KEY_READ, &key) !=
-        ERROR_SUCCESS)
-        return false;
-    auto size = static_cast<DWORD>(bufferSize);
-    const LONG status = ::RegQueryValueExA(key, valueName, nullptr, nullptr, buffer, &size);
-    ::RegCloseKey(key);
-    return status == ERROR_SUCCESS;
+    static Win32ProfileRegistry registry;
+    return registry;
 }
 
 } // namespace rk::platform

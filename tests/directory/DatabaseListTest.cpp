@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeDirectoryClient.h"
+#include "FakeProfileRegistry.h"
 #include "directory/CRkDatabaseList.h"
 #include "directory/CRkNodeList.h"
 
@@ -20,7 +21,8 @@ namespace {
 class DirectoryDatabaseList : public testing::Test {
 protected:
     FakeAppLib app;
-    CRkNodeList nodes;
+    FakeProfileRegistry profile;
+    CRkNodeList nodes{profile};
     CRkDatabaseList list;
     const CRkDatabaseEntry* first = nullptr;
 
@@ -33,7 +35,12 @@ protected:
             Fake().databases.push_back(DatabaseRecord({alias, alias, "", "", "N1", "", "", '1', 255, 0, "", ""}));
     }
 
-    bool Populate() { return list.Populate(app.Lib(), nodes, first); }
+    bool Populate()
+    {
+        const CRkDatabaseList::Population population = list.Populate(app.Lib(), nodes);
+        first = population.first;
+        return population.succeeded;
+    }
 };
 
 TEST_F(DirectoryDatabaseList, RepopulationThatAppendsNothingLeavesTheCursorAtTheEnd)

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "DefaultInstance.h"
 #include "FakeDirectoryClient.h"
+#include "FakeProfileRegistry.h"
 #include "directory/CRkDatabaseEntry.h"
 #include "directory/CRkNodeList.h"
 #include "directory/DatabaseDetailsRecord.h"
@@ -46,18 +46,18 @@ SlotContent Read(const std::string& record, SlotView slot)
 class DirectoryDetailsRecord : public testing::Test {
 protected:
     FakeAppLib app;
-    CRkNodeList nodes;
+    FakeProfileRegistry profile;
+    CRkNodeList nodes{profile};
     std::string record = std::string(RKDB2_DETAILS_SIZE, kMarker);
 
     void SetUp() override
     {
         ASSERT_TRUE(app.IsLoaded());
-        SetDefaultInstance("DB2");
+        profile.defaultInstance = "DB2";
         Fake().nodes = {NodeRecord({"DB2SRV1", "db2.example.com", "50000", "DB2INST1", "", 18})};
         rk::db2::Sqlca ca{};
         ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
     }
-    void TearDown() override { RemoveDefaultInstanceValue(); }
 
     CRkDatabaseEntry Entry(const DatabaseInfo& info, DirectoryRecordLayout layout = DirectoryRecordLayout::Extended)
     {

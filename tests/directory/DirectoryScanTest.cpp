@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "DefaultInstance.h"
 #include "FakeDirectoryClient.h"
+#include "FakeProfileRegistry.h"
 #include "directory/CRkNodeList.h"
 #include "directory/DatabaseDirectoryScan.h"
 
@@ -31,15 +31,11 @@ std::vector<std::string> NodeNames(const CRkNodeList& nodes)
 class DirectoryNodeLoad : public testing::Test {
 protected:
     FakeAppLib app;
-    CRkNodeList nodes;
+    FakeProfileRegistry profile;
+    CRkNodeList nodes{profile};
     Sqlca ca{};
 
-    void SetUp() override
-    {
-        RemoveDefaultInstanceValue();
-        ASSERT_TRUE(app.IsLoaded());
-    }
-    void TearDown() override { RemoveDefaultInstanceValue(); }
+    void SetUp() override { ASSERT_TRUE(app.IsLoaded()); }
 };
 
 TEST_F(DirectoryNodeLoad, EmptyOrMissingNodeDirectoryGivesOnlyTheLocalNodeWithoutAClose)
@@ -82,8 +78,10 @@ TEST_F(DirectoryNodeLoad, OpenWithZeroEntriesClosesAtOnce)
     EXPECT_EQ((Calls{"sqlenops_api@12", "sqlencls_api@8 handle=7"}), Fake().calls);
 }
 
-TEST_F(DirectoryNodeLoad, LocalNodeCarriesTheDefaultInstance)
+TEST_F(DirectoryNodeLoad, LocalNodeAndNodesWithoutInstanceGetTheDefaultInstanceReadOncePerLoad)
 {
+    Fake().nodes = {NodeRecord({"N1", "h1", "1", "", "", 18}), NodeRecord({"N2", "h2", "2", "I2", "", 18}),
+                    NodeRecord({"N3", "h3", "3", "", "", 18})};
     ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
     const CRkNodeEntry& noDefault = *nodes.GetEntries()[0];
     EXPECT_EQ("LOCAL", noDefault.nodeName);
@@ -91,14 +89,21 @@ TEST_F(DirectoryNodeLoad, LocalNodeCarriesTheDefaultInstance)
     EXPECT_EQ("Windows", noDefault.platform);
     EXPECT_EQ("", noDefault.hostName);
     EXPECT_EQ("", noDefault.serviceName);
+    EXPECT_EQ("", nodes.GetEntries()[1]->instanceName);
+    EXPECT_EQ(1, profile.reads);
 
-    SetDefaultInstance("DB2");
+    profile.defaultInstance = "DB2";
     ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
+    EXPECT_EQ(2, profile.reads) << "once per load, however many nodes need it";
     EXPECT_EQ("DB2", nodes.GetEntries()[0]->instanceName) << "read at every load";
+    EXPECT_EQ("DB2", nodes.GetEntries()[1]->instanceName);
+    EXPECT_EQ("I2", nodes.GetEntries()[2]->instanceName);
+    EXPECT_EQ("DB2", nodes.GetEntries()[3]->instanceName);
 
-    SetDefaultInstance("ABCDEFGHIJK");
+    profile.defaultInstance = "ABCDEFGHIJK";
     ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
     EXPECT_EQ("ABCDEFGH", nodes.GetEntries()[0]->instanceName) << "the width of the instance-name array";
+    EXPECT_EQ("ABCDEFGHIJK", nodes.GetEntries()[1]->instanceName);
 }
 
 TEST(DirectoryLocalNodeRecord, ZeroButNameInstanceAndOsType)

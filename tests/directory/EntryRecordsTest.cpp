@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "DefaultInstance.h"
 #include "DirectoryRecords.h"
 #include "FakeDirectoryClient.h"
+#include "FakeProfileRegistry.h"
 #include "directory/CRkDatabaseEntry.h"
 #include "directory/CRkNodeEntry.h"
 #include "directory/CRkNodeList.h"
@@ -106,16 +106,10 @@ TEST(DirectoryCodeTexts, PlatformTableAndItsTwoFallbacks)
         EXPECT_EQ("????????", PlatformText(static_cast<std::uint16_t>(type))) << type;
 }
 
-class DirectoryNodeEntry : public testing::Test {
-protected:
-    void SetUp() override { RemoveDefaultInstanceValue(); }
-    void TearDown() override { RemoveDefaultInstanceValue(); }
-};
-
-TEST_F(DirectoryNodeEntry, TakesItsFieldsFromTheRecord)
+TEST(DirectoryNodeEntry, TakesItsFieldsFromTheRecord)
 {
     const Record record = NodeRecord({"DB2SRV1", "db2.example.com", "50000", "DB2", "DB2INST1", 18});
-    const CRkNodeEntry node(record.data());
+    const CRkNodeEntry node(record.data(), "DEFAULT");
     EXPECT_EQ("DB2SRV1", node.nodeName);
     EXPECT_EQ("db2.example.com", node.hostName);
     EXPECT_EQ("50000", node.serviceName);
@@ -123,42 +117,36 @@ TEST_F(DirectoryNodeEntry, TakesItsFieldsFromTheRecord)
     EXPECT_EQ("Linux", node.platform);
 
     const Record longHost = NodeRecord({"N1", std::string(255, 'h'), "1", "I", "", 4});
-    EXPECT_EQ(std::string(255, 'h'), CRkNodeEntry(longHost.data()).hostName);
+    EXPECT_EQ(std::string(255, 'h'), CRkNodeEntry(longHost.data(), "").hostName);
 }
 
-TEST_F(DirectoryNodeEntry, ZosNodeIsItsDatabasesOwnInstance)
+TEST(DirectoryNodeEntry, ZosNodeIsItsDatabasesOwnInstance)
 {
     const Record record = NodeRecord({"ZNODE", "mvs.example.com", "446", "DB2", "DB2INST1", 8});
-    const CRkNodeEntry node(record.data());
+    const CRkNodeEntry node(record.data(), "DEFAULT");
     EXPECT_EQ("?", node.instanceName);
     EXPECT_EQ("Z/OS", node.platform);
 }
 
-TEST_F(DirectoryNodeEntry, InstanceFallsBackToRemoteInstanceThenDefaultInstanceReadEachTime)
+TEST(DirectoryNodeEntry, InstanceFallsBackToRemoteInstanceThenTheDefaultInstanceGiven)
 {
     const Record remote = NodeRecord({"N1", "h", "1", "", "INST5", 18});
-    EXPECT_EQ("INST5", CRkNodeEntry(remote.data()).instanceName);
+    EXPECT_EQ("INST5", CRkNodeEntry(remote.data(), "DB2").instanceName);
 
     const Record neither = NodeRecord({"N1", "h", "1", "", "", 18});
-    EXPECT_EQ("", CRkNodeEntry(neither.data()).instanceName) << "no default instance";
-    SetDefaultInstance("DB2");
-    EXPECT_EQ("DB2", CRkNodeEntry(neither.data()).instanceName);
-    SetDefaultInstance("DB2OTHER");
-    EXPECT_EQ("DB2OTHER", CRkNodeEntry(neither.data()).instanceName) << "read afresh for every entry";
+    EXPECT_EQ("", CRkNodeEntry(neither.data(), "").instanceName) << "no default instance";
+    EXPECT_EQ("DB2", CRkNodeEntry(neither.data(), "DB2").instanceName);
+    EXPECT_EQ("DB2OTHER11", CRkNodeEntry(neither.data(), "DB2OTHER11").instanceName) << "not cut to the record's field";
 }
 
 // Database entries are built against a node list loaded from the fake.
 class DirectoryDatabaseEntry : public testing::Test {
 protected:
     FakeAppLib app;
-    CRkNodeList nodes;
+    FakeProfileRegistry profile;
+    CRkNodeList nodes{profile};
 
-    void SetUp() override
-    {
-        RemoveDefaultInstanceValue();
-        ASSERT_TRUE(app.IsLoaded());
-    }
-    void TearDown() override { RemoveDefaultInstanceValue(); }
+    void SetUp() override { ASSERT_TRUE(app.IsLoaded()); }
 
     void LoadNodes(std::vector<NodeInfo> infos)
     {
@@ -211,7 +199,7 @@ TEST_F(DirectoryDatabaseEntry, BasicRecordHasNoAlternateServer)
 
 TEST_F(DirectoryDatabaseEntry, NodelessDatabaseOnPartitionZeroJoinsTheLocalNode)
 {
-    SetDefaultInstance("DB2");
+    profile.defaultInstance = "DB2";
     LoadNodes({{"N1", "h", "1", "I", "", 18}});
     const CRkDatabaseEntry local = Extended({"LOCALDB", "LOCALDB", "C:", "SQL00002", "", "", "", '0', 0, 0, "", ""});
     EXPECT_EQ("LOCAL", local.nodeName());

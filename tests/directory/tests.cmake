@@ -10,11 +10,11 @@ rk_unit_program(directory_unit_tests
   ${CMAKE_CURRENT_LIST_DIR}/DatabaseListTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DetailsRecordTest.cpp)
 target_include_directories(directory_unit_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
-# Every node directory load reads the default instance.
-rk_test_cases(directory_unit_tests CLIENT no-client PROFILE)
+# The default instance comes from a fake profile registry: no case reads the
+# machine's.
+rk_test_cases(directory_unit_tests CLIENT no-client)
 
 set(directory_host_sources
-  ${CMAKE_CURRENT_LIST_DIR}/SimStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListingTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ConcurrencyTest.cpp)
 if(RK_WINDOWS)

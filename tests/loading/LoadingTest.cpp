@@ -4,6 +4,7 @@
 // writes "load X" and "unload X" into the call log as the platform loads and
 // unloads it.
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <string>
@@ -124,15 +125,18 @@ TEST_F(LoadingWithClient, ProcessExitReleasesNothing)
 
 TEST_F(LoadingWithClient, CatalogExportsLoadAndReleaseTheirOwnPairOnEveryCall)
 {
+    // The test's store cannot be written: both calls fail at their first DB2 step.
     EXPECT_EQ(0, Catalog());
-    EXPECT_STREQ("not available yet", message);
     EXPECT_EQ(0, Uncatalog());
-    EXPECT_STREQ("not available yet", message);
     const std::vector<std::string> once = {"load db2app.dll", "load db2sys.dll", "unload db2sys.dll",
                                            "unload db2app.dll"};
     std::vector<std::string> twice = once;
     twice.insert(twice.end(), once.begin(), once.end());
-    EXPECT_EQ(twice, log.Lines());
+    std::vector<std::string> lines = log.Lines();   // "load X" and "unload X", without the entry points
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [](const std::string& line) { return line.find("load ") == std::string::npos; }),
+                lines.end());
+    EXPECT_EQ(twice, lines);
 }
 
 TEST_F(LoadingWithClient, CatalogReleaseLeavesTheListsLibrariesLoaded)
@@ -148,8 +152,11 @@ TEST_F(LoadingWithClient, CatalogMessageIsCutToTheBuffer)
     EXPECT_EQ(0, library.CatalogDatabase("warehouse7", "SALES", message, 1));
     EXPECT_EQ('\0', message[0]);
     EXPECT_EQ('#', message[1]);
+    char full[1024];
+    EXPECT_EQ(0, library.UncatalogDatabase("SALES", "warehous", full, sizeof full));
+    ASSERT_GT(std::strlen(full), 7u);
     EXPECT_EQ(0, library.UncatalogDatabase("SALES", "warehous", message, 8));
-    EXPECT_STREQ("not ava", message);
+    EXPECT_EQ(std::string(full, 7), message);
     EXPECT_EQ('#', message[8]);
 }
 

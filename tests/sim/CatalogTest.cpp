@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 #include "SimScanFixture.h"
 
@@ -81,6 +82,7 @@ TEST_F(SimCatalog, NodeRecordsAreCheckedAtTheirLimits)
     EXPECT_EQ(kSqlInvalidNodeName, CatalogNode("NINECHARS", "host", "1"));
     EXPECT_EQ(kSqlInvalidNodeName, CatalogNode("db2.exam", "host", "1"));
     EXPECT_EQ("db2.exam", Tokens(ca));
+    EXPECT_EQ(kSqlInvalidNodeName, CatalogNode("1host", "1host", "1")) << "no leading digit";
     EXPECT_EQ(kSqlInvalidNodeName, CatalogNode("", "host", "1"));
     EXPECT_EQ(0, CatalogNode("A@#$z09", "host", "1"));
 
@@ -159,6 +161,39 @@ TEST_F(SimCatalog, UncatalogTellsMissingDirectoryFromMissingEntry)
     EXPECT_EQ(kSqlSystemDirectoryEmpty, Code());
     EXPECT_TRUE(NodeRecords().empty());
     EXPECT_EQ(kSqlNodeDirectoryEmpty, Code());
+}
+
+// Mended: a hand-edited file that did not parse was read leniently, and an
+// edit wrote the lenient reading back over it.
+TEST_F(SimCatalog, DamagedDirectoriesFailEveryCallAndAreNeverWrittenOver)
+{
+    const std::string nodes = "[node N1]\nhost = h\nstray text\n";
+    const std::string databases = "# hand-edited\n[database D1\n";
+    home.Write("nodes.txt", nodes);
+    home.Write("databases.txt", databases);
+    const std::string nodeDamage = "nodes.txt\xFFline 3: not a \"key = value\" line";
+    const std::string databaseDamage = "databases.txt\xFFline 2: no closing bracket";
+    const struct {
+        const char* call;
+        std::function<void()> run;
+        std::int32_t sqlcode;
+        const std::string& tokens;
+    } calls[] = {
+        {"node scan", [&] { NodeRecords(); }, -1038, nodeDamage},
+        {"database scan", [&] { BasicDatabaseRecords(); }, -10004, databaseDamage},
+        {"catalog node", [&] { CatalogNode("N2", "host", "1"); }, -1038, nodeDamage},
+        {"catalog remote database", [&] { CatalogRemote("D2", "D2", "N1"); }, -1038, nodeDamage},
+        {"uncatalog database", [&] { Uncatalog("D1"); }, -10004, databaseDamage},
+    };
+    for (const auto& c : calls) {
+        c.run();
+        EXPECT_EQ(c.sqlcode, Code()) << c.call;
+        EXPECT_EQ(c.tokens, Tokens(ca)) << c.call;
+        EXPECT_EQ("58031", rk::test::Sqlstate(ca)) << c.call;
+    }
+    EXPECT_EQ(nodes, home.Read("nodes.txt"));
+    EXPECT_EQ(databases, home.Read("databases.txt"));
+    EXPECT_EQ("databases.txt nodes.txt store.lock", home.Listing());
 }
 
 TEST_F(SimCatalog, UnwritableStoreReportsAnIoError)

@@ -17,7 +17,7 @@ using namespace rk::db2;
 
 // Every SQLCODE the stand-in's db2app.dll reports.
 constexpr std::int32_t kProducedCodes[] = {-902,  -1000, -1001, -1005, -1013, 1014,  -1018, -1019, -1021, -1027,
-                                           -1031, 1037,  -1039, 1057,  1100,  -1332, -1333, -2032};
+                                           -1031, 1037,  -1038, -1039, 1057,  1100,  -1332, -1333, -2032, -10004};
 
 class SimMessage : public testing::Test {
 protected:
@@ -89,9 +89,10 @@ TEST_F(SimMessage, EveryProducedCodeHasAMessageAndItsSqlstateATextUnderTheCode)
         std::string digits = std::to_string(code < 0 ? -code : code);
         digits.insert(0, 4 - std::min<std::size_t>(4, digits.size()), '0');
         const std::string text = Message(MakeSqlca(code, "TOKEN"));
-        ASSERT_EQ("SQL" + digits, text.substr(0, 7)) << text;
-        EXPECT_NE(std::string::npos, std::string(code < 0 ? "NC" : "W").find(text[7])) << text;
-        EXPECT_EQ("  ", text.substr(8, 2));
+        const std::string id = "SQL" + digits;
+        ASSERT_EQ(id, text.substr(0, id.size())) << text;
+        EXPECT_NE(std::string::npos, std::string(code < 0 ? "NC" : "W").find(text[id.size()])) << text;
+        EXPECT_EQ("  ", text.substr(id.size() + 1, 2));
         EXPECT_EQ("\r\n", text.substr(text.size() - 2));
         EXPECT_EQ(std::string::npos, text.find('%')) << "every token was filled in";
         const rk::sim::SqlcodeMessage* row = rk::sim::FindSqlcodeMessage(code);

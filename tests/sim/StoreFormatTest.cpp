@@ -50,19 +50,15 @@ TEST(SimStoreFormat, ReadsEveryKeyOfBothKinds)
     EXPECT_EQ(database, databases[0]);
 }
 
-TEST(SimStoreFormat, HandSeededFilesAreReadLeniently)
+TEST(SimStoreFormat, HandSeededFilesMayHaveCommentsBlanksAndMissingKeys)
 {
     const auto nodes = ParseNodes("# comment\r\n"
                                   "\r\n"
-                                  "host = ignored, before any block\n"
-                                  "[node N1]\r\n"
+                                  "  [ node  N1 ]  \r\n"
                                   "  os_type = 8   \r\n"       // keys in any order, blanks around
                                   "service = 50000   \r\n"     // trailing blanks trimmed
                                   "host =  #lead\r\n"         // after \"= \" taken verbatim
-                                  "no equals sign here\n"
-                                  "colour = blue\n"            // unknown key
-                                  "[database D1]\n"            // a block of the other kind
-                                  "host = not N1's\n"
+                                  "   # an indented comment\n"
                                   "[node N2]\n");
     ASSERT_EQ(2u, nodes.size());
     EXPECT_EQ("N1", nodes[0].nodeName);
@@ -74,13 +70,42 @@ TEST(SimStoreFormat, HandSeededFilesAreReadLeniently)
     EXPECT_EQ("", nodes[1].hostName);
     EXPECT_EQ(0, nodes[1].osType);
 
-    const auto databases = ParseDatabases("[database A]\nentry_type = x\nauthentication = many\n"
+    const auto databases = ParseDatabases("[database A]\nentry_type = x\nauthentication =\n"
                                           "[database B]\n");
     ASSERT_EQ(2u, databases.size());
     EXPECT_EQ('x', databases[0].entryType);
     EXPECT_EQ(0, databases[0].authentication);
     EXPECT_EQ(0, databases[1].entryType);
     EXPECT_EQ(0, databases[1].catalogNodeNumber);
+}
+
+// Mended: stray lines, unknown keys and blocks of the other kind were
+// skipped and "[database X" without its bracket listed a database X.
+TEST(SimStoreFormat, DamagedFilesAreRefusedAtTheirFirstBadLine)
+{
+    const struct {
+        const char* text;
+        const char* error;
+    } nodeFiles[] = {
+        {"stray\n[node N1]\n", "line 1: text before the first [node] block"},
+        {"[node N1]\nhost db2.example.com\n", "line 2: not a \"key = value\" line"},
+        {"[node N1]\nhots = h\n", "line 2: unknown key \"hots\""},
+        {"# c\n[node N1\n", "line 2: no closing bracket"},
+        {"[node N1] x\n", "line 1: text after the closing bracket"},
+        {"[node]\n", "line 1: [node] without a name"},
+        {"[database D1]\n", "line 1: [database] blocks do not belong in this file"},
+        {"[node N1]\nos_type = eight\n", "line 2: \"eight\" is not a number"},
+        {"[node N1]\nos_type = 65536\n", "line 2: 65536 is out of range"},
+    };
+    for (const auto& file : nodeFiles) {
+        try {
+            ParseNodes(file.text);
+            ADD_FAILURE() << "accepted: " << file.text;
+        } catch (const CRkFormatError& error) {
+            EXPECT_STREQ(file.error, error.what());
+        }
+    }
+    EXPECT_THROW(ParseDatabases("[database X]\nentry_type = 12\n"), CRkFormatError);
 }
 
 TEST(SimStoreFormat, WrittenFilesReadBackUnchanged)

@@ -127,16 +127,19 @@ inline constexpr std::size_t kCodepageOffset = 2;
 inline constexpr Field kComment{4, 31};
 inline constexpr Field kNodeName{35, 9};
 inline constexpr std::size_t kProtocolOffset = 44;
+inline constexpr std::size_t kFillerOffset = 45;
 inline constexpr std::uint16_t kStructId = 0x0200;
 inline constexpr unsigned char kProtocolTcpip = 3;
+static_assert(kStructIdOffset + 2 == kCodepageOffset && kCodepageOffset + 2 == kComment.offset, "sqle_node_struct head");
 static_assert(kComment.End() == kNodeName.offset && kNodeName.End() == kProtocolOffset, "sqle_node_struct");
+static_assert(kProtocolOffset + 1 == kFillerOffset && kFillerOffset + 1 == kSize, "one filler byte closes it");
 } // namespace nodestruct
 
 namespace tcpip {
 inline constexpr std::size_t kSize = 271;
 inline constexpr Field kHostName{0, 256};
 inline constexpr Field kServiceName{256, 15};
-static_assert(kServiceName.End() == kSize, "sqle_node_tcpip");
+static_assert(kHostName.End() == kServiceName.offset && kServiceName.End() == kSize, "sqle_node_tcpip");
 } // namespace tcpip
 
 // --- newer directory interface (db2DbDir*), version 8020000 -------------

@@ -1,0 +1,30 @@
+# Cataloguing and uncataloguing: the DB2 calls in-process against recording
+# entry points.
+
+rk_unit_program(catalog_unit_tests ${CMAKE_CURRENT_LIST_DIR}/CatalogCallsTest.cpp)
+rk_test_cases(catalog_unit_tests CLIENT no-client)
+
+# The catalog exports end to end against the stand-in, the node directory
+# read back from its store; rkdb2 runs as a second and third process.
+rk_test_program(catalog_tests ${CMAKE_CURRENT_LIST_DIR}/CatalogTest.cpp)
+target_link_libraries(catalog_tests PRIVATE rksim_store)
+add_dependencies(catalog_tests rkdb2)
+rk_test_cases(catalog_tests CLIENT sim)
+
+# rkdb2's output for the two failures a person meets first: a host name whose
+# first 8 characters DB2 refuses as a node name, and a damaged directory file.
+set(rkdb2_client "")
+set(rkdb2_path "")
+if(RK_WINDOWS)
+  set(rkdb2_client --client-dir ${RK_SIM_DIR})
+else()
+  set(rkdb2_path LD_LIBRARY_PATH=${RK_SIM_DIR})
+endif()
+add_test(NAME catalog/rkdb2_catalog_dotted_host COMMAND rkdb2 ${rkdb2_client} catalog db2.example.com SALES)
+set_tests_properties(catalog/rkdb2_catalog_dotted_host PROPERTIES
+  ENVIRONMENT "RKDB2_SIM_HOME=${RK_NO_SIM_HOME};${rkdb2_path}"
+  PASS_REGULAR_EXPRESSION "SQL1019N  The node name \"db2.exam\".*node name is the first 8 characters of the host name.*hosts file")
+add_test(NAME catalog/rkdb2_list_damaged COMMAND rkdb2 ${rkdb2_client} list)
+set_tests_properties(catalog/rkdb2_list_damaged PROPERTIES
+  ENVIRONMENT "RKDB2_SIM_HOME=${CMAKE_CURRENT_LIST_DIR}/damaged-store;${rkdb2_path}"
+  PASS_REGULAR_EXPRESSION "SQL1038C  An I/O error occurred while accessing the node directory.  \\(nodes.txt, line 4: \\[database\\] blocks do not belong in this file\\)")

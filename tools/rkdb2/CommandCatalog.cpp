@@ -1,0 +1,88 @@
+// rkdb2 catalog HOST DATABASE and rkdb2 uncatalog ALIAS NODE: a remote
+// TCP/IP database catalogued at a node named after its host, and removed
+// again, through CatalogDatabase and UncatalogDatabase.
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "Command.h"
+
+namespace {
+
+// DB2's error text has at most 1022 characters.
+constexpr int kMessageSize = 1024;
+constexpr std::size_t kNodeNameLength = 8;
+
+// DB2's rule for node names: 1 to 8 letters, digits, @, # or $, the first
+// not a digit.
+bool IsValidNodeName(const std::string& name)
+{
+    const auto allowed = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '@' || c == '#' ||
+               c == '$';
+    };
+    return !name.empty() && name.size() <= kNodeNameLength && !(name[0] >= '0' && name[0] <= '9') &&
+           std::all_of(name.begin(), name.end(), allowed);
+}
+
+// The library's message without the line end DB2's last line brings.
+std::string Text(const char* message)
+{
+    std::string text = message;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    return text;
+}
+
+int RunCatalog(rk::host::HostLibrary& library, const rkdb2::Arguments& args)
+{
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: rkdb2 catalog HOST DATABASE\n");
+        return 2;
+    }
+    const std::string& host = args[0];
+    const std::string& database = args[1];
+    // The library names the node after the host the same way.
+    const std::string node = host.substr(0, kNodeNameLength);
+    char message[kMessageSize] = {};
+    if (library.CatalogDatabase(host.c_str(), database.c_str(), message, kMessageSize) == 1) {
+        std::printf("Catalogued database %s at node %s (host %s, service 50000).\n", database.c_str(), node.c_str(),
+                    host.c_str());
+        return 0;
+    }
+    std::fprintf(stderr, "rkdb2: cannot catalog database %s at host %s:\n%s\n", database.c_str(), host.c_str(),
+                 Text(message).c_str());
+    if (!IsValidNodeName(node))
+        std::fprintf(stderr,
+                     "\nThe node name is the first 8 characters of the host name, here \"%s\". DB2 takes only node "
+                     "names of letters, digits, @, # and $ that do not start with a digit, so it refuses this one "
+                     "(host names with dots and IP addresses always give such names). Catalog by a host name of at "
+                     "most 8 such characters instead: an alias of the server in the hosts file serves (/etc/hosts, "
+                     "or C:\\Windows\\System32\\drivers\\etc\\hosts).\n",
+                     node.c_str());
+    return 1;
+}
+
+int RunUncatalog(rk::host::HostLibrary& library, const rkdb2::Arguments& args)
+{
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: rkdb2 uncatalog ALIAS NODE\n");
+        return 2;
+    }
+    char message[kMessageSize] = {};
+    if (library.UncatalogDatabase(args[0].c_str(), args[1].c_str(), message, kMessageSize) == 1) {
+        std::printf("Uncatalogued database %s and node %s.\n", args[0].c_str(), args[1].c_str());
+        return 0;
+    }
+    std::fprintf(stderr, "rkdb2: cannot uncatalog database %s and node %s:\n%s\n", args[0].c_str(), args[1].c_str(),
+                 Text(message).c_str());
+    return 1;
+}
+
+const rkdb2::CommandRegistration catalogRegistration(
+    {"catalog", "HOST DATABASE", "catalogs a remote TCP/IP database at a node named after HOST", RunCatalog});
+const rkdb2::CommandRegistration uncatalogRegistration(
+    {"uncatalog", "ALIAS NODE", "uncatalogs the database ALIAS, then the node NODE", RunUncatalog});
+
+} // namespace
