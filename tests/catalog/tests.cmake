@@ -9,7 +9,8 @@ rk_test_cases(catalog_unit_tests CLIENT no-client)
 rk_test_program(catalog_tests ${CMAKE_CURRENT_LIST_DIR}/CatalogTest.cpp)
 target_link_libraries(catalog_tests PRIVATE rksim_store)
 add_dependencies(catalog_tests rkdb2)
-rk_test_cases(catalog_tests CLIENT sim)
+rk_test_cases(catalog_tests CLIENT sim FILTER "-*.Concurrent*")
+rk_test_cases(catalog_tests CLIENT sim FILTER "*.Concurrent*" LABELS concurrency)
 
 # rkdb2's output for the two failures a person meets first: a host name whose
 # first 8 characters DB2 refuses as a node name, and a damaged directory file.
