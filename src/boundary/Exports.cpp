@@ -10,9 +10,9 @@
 #include <mutex>
 #include <string>
 
+#include "boundary/CatalogShells.h"
 #include "boundary/ModuleState.h"
 #include "boundary/TruncatingCopy.h"
-#include "catalog/CatalogOperations.h"
 #include "connect/CRkConnectionTest.h"
 #include "directory/DatabaseDetailsRecord.h"
 
@@ -20,10 +20,6 @@ using rk::boundary::LowSigned16;
 using rk::boundary::TruncatingCopy;
 
 namespace {
-
-// The catalog exports change the DB2 directories only when they can tell
-// the host the outcome: a buffer that holds at least the terminator.
-bool CanTakeAMessage(const char* message, int size) { return message != nullptr && size >= 1; }
 
 RkDatabaseEntry* ToHandle(const CRkDatabaseEntry* entry)
 {
@@ -98,12 +94,8 @@ RKDB2_API int RKDB2_CALL CatalogDatabase(const char* hostName, const char* datab
                                          int messageSize)
 {
     try {
-        if (!CanTakeAMessage(message, messageSize))
-            return 0;
-        std::string text;
-        const bool ok = rk::catalog::CatalogDatabase(hostName, databaseName, text);
-        TruncatingCopy(text, message, messageSize);
-        return ok ? 1 : 0;
+        return rk::boundary::CatalogDatabaseShell(hostName, databaseName, message, messageSize,
+                                                  rk::platform::SystemLibraryLoader());
     } catch (...) {
         return 0;
     }
@@ -134,12 +126,8 @@ RKDB2_API int RKDB2_CALL UncatalogDatabase(const char* alias, const char* nodeNa
                                            int messageSize)
 {
     try {
-        if (!CanTakeAMessage(message, messageSize))
-            return 0;
-        std::string text;
-        const bool ok = rk::catalog::UncatalogDatabase(alias, nodeName, text);
-        TruncatingCopy(text, message, messageSize);
-        return ok ? 1 : 0;
+        return rk::boundary::UncatalogDatabaseShell(alias, nodeName, message, messageSize,
+                                                    rk::platform::SystemLibraryLoader());
     } catch (...) {
         return 0;
     }
