@@ -6,8 +6,10 @@
 //
 // Handles and entries come from a population made before the first input;
 // later populations find no database directory and add nothing, and the
-// stand-in fails every directory edit and every CLI allocation, so that no
-// input changes the store or grows the module's memory.
+// stand-in fails every CLI allocation, so that no input grows the module's
+// memory. The catalog exports work on a store of their own, emptied before
+// every input: they may succeed, and the store never holds more than one
+// input's entries.
 
 #include <algorithm>
 #include <cstdint>
@@ -84,12 +86,16 @@ void Require(bool condition)
 }
 
 // The stand-in's store for this process, with three nodes; the database
-// directory is there for the first population only.
+// directory is there for the first population only. The catalog store
+// starts without directories.
 class FuzzStore {
 public:
-    FuzzStore() : m_dir(rk::test::TemporaryPath("rkdb2-fuzz-exports"))
+    FuzzStore()
+        : m_dir(rk::test::TemporaryPath("rkdb2-fuzz-exports")),
+          m_catalogDir(rk::test::TemporaryPath("rkdb2-fuzz-catalog"))
     {
         std::filesystem::create_directories(m_dir);
+        std::filesystem::create_directories(m_catalogDir);
         rk::test::SetEnv("RKDB2_SIM_HOME", m_dir);
         std::ofstream nodes(m_dir + "/nodes.txt");
         for (int n = 0; n < 3; ++n)
@@ -104,11 +110,33 @@ public:
     {
         std::error_code ignored;
         std::filesystem::remove_all(m_dir, ignored);
+        std::filesystem::remove_all(m_catalogDir, ignored);
     }
     std::string DatabasesPath() const { return m_dir + "/databases.txt"; }
 
+    // Catalog calls go to the catalog store for the scope of one.
+    class CatalogScope {
+    public:
+        explicit CatalogScope(const FuzzStore& store) : m_store(store)
+        {
+            rk::test::SetEnv("RKDB2_SIM_HOME", store.m_catalogDir);
+        }
+        ~CatalogScope() { rk::test::SetEnv("RKDB2_SIM_HOME", m_store.m_dir); }
+
+    private:
+        const FuzzStore& m_store;
+    };
+
+    // Removes what the last input's catalog calls wrote.
+    void EmptyCatalogStore() const
+    {
+        for (const char* file : {"/nodes.txt", "/databases.txt"})
+            std::remove((m_catalogDir + file).c_str());
+    }
+
 private:
     std::string m_dir;
+    std::string m_catalogDir;
 };
 
 struct Module {
@@ -118,13 +146,18 @@ struct Module {
     char foreign[64] = {};
 };
 
-Module& Setup()
+FuzzStore& Store()
 {
     static FuzzStore store;
+    return store;
+}
+
+Module& Setup()
+{
     static Module module = [] {
-        // No edit of the directories, no CLI handle: see the top of the file.
-        rk::test::SetEnv("RKDB2_SIM_FAULTS", "SQLAllocHandle=-1,sqlectnd_api=-1039,sqlecadb_api=-1039,"
-                                             "sqleuncd_api=-1039,sqleuncn_api=-1039");
+        const FuzzStore& store = Store();
+        // No CLI handle: see the top of the file.
+        rk::test::SetEnv("RKDB2_SIM_FAULTS", "SQLAllocHandle=-1");
         Module m;
         m.populated = CRkDatabaseListNew();
         m.empty = CRkDatabaseListNew();
@@ -227,6 +260,7 @@ void CatalogOrUncatalog(rk::fuzz::FuzzInput& input, bool catalog)
     const auto size = input.Value<std::int32_t>();
     // Messages are short: a buffer of 64 KiB stands for any larger size.
     GuardedBuffer message(nullBuffer, static_cast<std::size_t>(std::clamp(size, 0, 65536)));
+    const FuzzStore::CatalogScope scope(Store());
     const int result =
         catalog ? CatalogDatabase(a, b, message.Data(), size) : UncatalogDatabase(a, b, message.Data(), size);
     Require(result == 0 || result == 1);
@@ -262,6 +296,7 @@ void Connect(rk::fuzz::FuzzInput& input)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     Module& module = Setup();
+    Store().EmptyCatalogStore();
     rk::fuzz::FuzzInput input(data, size);
     for (int op = 0; op < 16 && !input.Empty(); ++op) {
         switch (input.Byte() % 7) {
