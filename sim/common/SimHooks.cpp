@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <sstream>
@@ -73,11 +74,76 @@ std::string PlatformPath(const std::string& path)
     return path;
 }
 
+namespace {
+
+#if defined(_WIN32)
+// Windows' C run-time appends by moving to the end and then writing, and
+// Wine's append access is no better: two writers at once can write over each
+// other's line. Every writer of one log, in any of the three libraries and
+// any process, holds the same named mutex while it appends. Each library
+// opens it once per log; its threads take their own lock first, which also
+// keeps the handle while another thread uses it.
+class CRkLogMutex {
+public:
+    ~CRkLogMutex()
+    {
+        if (m_hMutex != nullptr)
+            ::CloseHandle(m_hMutex);
+    }
+
+    // Holds the named mutex of the log at `logPath` for the life of the result.
+    class CRkHeld {
+    public:
+        CRkHeld(CRkLogMutex& owner, const std::string& logPath) : m_lock(owner.m_threads)
+        {
+            m_hMutex = owner.Open(logPath);
+            if (m_hMutex != nullptr && ::WaitForSingleObject(m_hMutex, INFINITE) == WAIT_FAILED)
+                m_hMutex = nullptr;
+        }
+        ~CRkHeld()
+        {
+            if (m_hMutex != nullptr)
+                ::ReleaseMutex(m_hMutex);
+        }
+        CRkHeld(const CRkHeld&) = delete;
+        CRkHeld& operator=(const CRkHeld&) = delete;
+
+    private:
+        std::lock_guard<std::mutex> m_lock;
+        HANDLE m_hMutex = nullptr;
+    };
+
+private:
+    HANDLE Open(const std::string& logPath)
+    {
+        if (m_hMutex != nullptr && logPath == m_strLogPath)
+            return m_hMutex;
+        if (m_hMutex != nullptr)
+            ::CloseHandle(m_hMutex);
+        m_strLogPath = logPath;
+        const std::string name = "rkdb2-sim-call-log-" + std::to_string(std::hash<std::string>{}(logPath));
+        m_hMutex = ::CreateMutexA(nullptr, FALSE, name.c_str());
+        return m_hMutex;
+    }
+
+    std::mutex m_threads;
+    std::string m_strLogPath;
+    HANDLE m_hMutex = nullptr;
+};
+
+CRkLogMutex g_logMutex;
+#endif
+
+} // namespace
+
 void LogLine(const std::string& line)
 {
     const std::string logPath = GetEnv("RKDB2_SIM_CALL_LOG");
     if (logPath.empty())
         return;
+#if defined(_WIN32)
+    const CRkLogMutex::CRkHeld held(g_logMutex, logPath);
+#endif
     if (std::FILE* file = std::fopen(PlatformPath(logPath).c_str(), "ab")) {
         std::fputs((line + "\n").c_str(), file);
         std::fclose(file);
