@@ -2,7 +2,8 @@
 // figures and command in bench/README.md): a population and walk of a
 // directory against a bare scan of the same directory through the same
 // entry points, in turns within one run; the same for a directory ten times
-// larger, for linearity; one connection test against the SQLite data source.
+// larger, for linearity; one catalog and uncatalog round trip; one connection
+// test against the SQLite data source.
 
 #include <chrono>
 #include <ctime>
@@ -13,8 +14,10 @@
 
 #include "StandIn.h"
 #include "TestEnv.h"
+#include "catalog/CatalogOperations.h"
 #include "connect/CRkConnectionTest.h"
 #include "db2/CRkDb2CliLib.h"
+#include "db2/CRkDb2SysLib.h"
 #include "directory/CRkDatabaseList.h"
 #include "directory/CRkNodeList.h"
 #include "rkdb2rova.h"
@@ -117,6 +120,28 @@ void TenfoldDirectory(benchmark::State& state)
         (sizes[1].population - sizes[1].bare) / (sizes[0].population - sizes[0].bare);
 }
 BENCHMARK(TenfoldDirectory)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// One catalog of a remote database at the node of its host and one
+// uncatalog of both, in the stand-in's store of the given size: each of the
+// four DB2 steps reads and rewrites a directory file under the store's lock
+// and flushes it to disk. Wall time. The process holds both DB2 libraries, as
+// a module that has listed does, so each call's own load only counts a
+// reference.
+void CatalogRoundTrip(benchmark::State& state)
+{
+    UseStore(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    App();
+    static CRkDb2SysLib sys;
+    if (!sys.Load())
+        std::abort();
+    std::string message;
+    for (auto _ : state) {
+        if (!rk::catalog::CatalogDatabase("benchhost", "BENCHDB", message) ||
+            !rk::catalog::UncatalogDatabase("BENCHDB", "benchhos", message))
+            std::abort();
+    }
+}
+BENCHMARK(CatalogRoundTrip)->Args({100, 10})->Args({10000, 1000})->Unit(benchmark::kMillisecond);
 
 // One connection test through the stand-in's CLI and unixODBC's SQLite driver.
 void ConnectSqlite(benchmark::State& state)
