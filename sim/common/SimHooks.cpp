@@ -157,7 +157,9 @@ std::optional<int> EnterCall(const char* exportName)
         std::lock_guard<std::mutex> lock(g_countMutex);
         callNumber = ++CallCounts()[exportName];
     }
-    LogLine(exportName);
+    const std::string only = GetEnv("RKDB2_SIM_CALL_LOG_ONLY");
+    if (only.empty() || ("," + only + ",").find("," + std::string(exportName) + ",") != std::string::npos)
+        LogLine(exportName);
     return MatchRule(GetEnv("RKDB2_SIM_FAULTS"), exportName, callNumber);
 }
 

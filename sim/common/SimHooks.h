@@ -6,6 +6,8 @@
 //
 //   RKDB2_SIM_CALL_LOG  file that receives one line per call ("sqlenops_api@12")
 //                       and per library load and unload ("load db2app.dll")
+//   RKDB2_SIM_CALL_LOG_ONLY  comma-separated entry point names: only their
+//                       calls are logged (loads and unloads always are)
 //   RKDB2_SIM_FAULTS    comma-separated rules NAME[#N]=VALUE: the N-th call
 //                       (counted from 1 in this process; every call without
 //                       #N) of entry point NAME yields VALUE: an SQLCODE for

@@ -9,14 +9,19 @@
 
 namespace rk::test {
 
-CallLog::CallLog() : m_path(TemporaryPath("rkdb2-calls"))
+CallLog::CallLog(const std::string& onlyCalls) : m_path(TemporaryPath("rkdb2-calls"))
 {
     SetEnv("RKDB2_SIM_CALL_LOG", m_path);
+    if (onlyCalls.empty())
+        UnsetEnv("RKDB2_SIM_CALL_LOG_ONLY");
+    else
+        SetEnv("RKDB2_SIM_CALL_LOG_ONLY", onlyCalls);
 }
 
 CallLog::~CallLog()
 {
     UnsetEnv("RKDB2_SIM_CALL_LOG");
+    UnsetEnv("RKDB2_SIM_CALL_LOG_ONLY");
     std::remove(m_path.c_str());
 }
 

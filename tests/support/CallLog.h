@@ -10,7 +10,9 @@ namespace rk::test {
 
 class CallLog {
 public:
-    CallLog();
+    // `onlyCalls`: comma-separated entry point names whose calls alone are
+    // logged, besides loads and unloads; empty logs every call.
+    explicit CallLog(const std::string& onlyCalls = "");
     ~CallLog();
     CallLog(const CallLog&) = delete;
     CallLog& operator=(const CallLog&) = delete;
