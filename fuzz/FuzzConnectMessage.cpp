@@ -38,7 +38,7 @@ CliReturn PickResult(std::uint8_t choice)
 }
 
 // One diagnostic record as the CLI hands it out, repeated `count` times.
-struct RecordSpec {
+struct DiagnosticRecord {
     CliReturn result = kCliSuccess;
     unsigned char sqlstate[kCliSqlstateBufferSize] = {};
     CliInteger nativeError = 0;
@@ -54,15 +54,15 @@ struct Scenario {
     CliReturn infoResult = kCliSuccess;
     std::string dbmsName;
     short dbmsNameLength = 0;
-    std::vector<RecordSpec> records;
+    std::vector<DiagnosticRecord> records;
 
-    const RecordSpec* Record(short number) const
+    const DiagnosticRecord* Record(short number) const
     {
         int first = 1;
-        for (const auto& spec : records) {
-            if (number < first + spec.count)
-                return &spec;
-            first += spec.count;
+        for (const auto& diag : records) {
+            if (number < first + diag.count)
+                return &diag;
+            first += diag.count;
         }
         return nullptr;
     }
@@ -82,18 +82,18 @@ Scenario ReadScenario(rk::fuzz::FuzzInput& input)
     s.dbmsNameLength = input.Value<short>();
     s.dbmsName = input.Bytes(input.Byte());
     while (!input.Empty() && s.records.size() < 64) {
-        RecordSpec spec;
-        spec.result = PickResult(input.Byte());
-        input.Take(spec.sqlstate, sizeof spec.sqlstate);
-        spec.nativeError = input.Value<CliInteger>();
-        spec.reportedLength = input.Value<short>();
-        spec.count = 1 + input.Byte();
+        DiagnosticRecord diag;
+        diag.result = PickResult(input.Byte());
+        input.Take(diag.sqlstate, sizeof diag.sqlstate);
+        diag.nativeError = input.Value<CliInteger>();
+        diag.reportedLength = input.Value<short>();
+        diag.count = 1 + input.Byte();
         // A long text costs the input only its length and one byte to fill it with.
         const auto length = static_cast<std::size_t>(input.Value<std::uint16_t>() % 1400);
         const std::string sample = input.Bytes(input.Byte() % 16);
         for (std::size_t i = 0; i < length; ++i)
-            spec.text += sample.empty() ? 'x' : sample[i % sample.size()];
-        s.records.push_back(spec);
+            diag.text += sample.empty() ? 'x' : sample[i % sample.size()];
+        s.records.push_back(diag);
     }
     return s;
 }
@@ -137,20 +137,20 @@ CliReturn RK_DB2_CALL GetInfo(CliHandle, unsigned short, void* value, short buff
 CliReturn RK_DB2_CALL GetDiagRec(short, CliHandle, short number, unsigned char* sqlstate, CliInteger* nativeError,
                                  unsigned char* text, short bufferLength, short* textLength)
 {
-    const RecordSpec* spec = g_scenario.Record(number);
-    if (spec == nullptr)
+    const DiagnosticRecord* diag = g_scenario.Record(number);
+    if (diag == nullptr)
         return kCliNoData;
     // The SQLSTATE buffer gets its six bytes, terminated or not; the text its
     // bytes up to the buffer's length, terminated when there is room.
-    std::memcpy(sqlstate, spec->sqlstate, sizeof spec->sqlstate);
-    *nativeError = spec->nativeError;
+    std::memcpy(sqlstate, diag->sqlstate, sizeof diag->sqlstate);
+    *nativeError = diag->nativeError;
     const std::size_t room = static_cast<std::size_t>(std::max<short>(bufferLength, 0));
-    const std::size_t n = std::min(spec->text.size(), room);
-    std::memcpy(text, spec->text.data(), n);
+    const std::size_t n = std::min(diag->text.size(), room);
+    std::memcpy(text, diag->text.data(), n);
     if (n < room)
         text[n] = '\0';
-    *textLength = spec->reportedLength;
-    return spec->result;
+    *textLength = diag->reportedLength;
+    return diag->result;
 }
 
 // What the connection test must write, from the scenario alone.
@@ -174,14 +174,14 @@ void ExpectBlock(Expected& expected)
     if (out.size() + kTrailer.size() + 1 > kBound)
         return;  // not even the trailer fits: the block is left out
     for (short number = 1; number < 32767; ++number) {
-        const RecordSpec* spec = g_scenario.Record(number);
-        if (spec == nullptr || spec->result != kCliSuccess)
+        const DiagnosticRecord* diag = g_scenario.Record(number);
+        if (diag == nullptr || diag->result != kCliSuccess)
             break;
         const std::string text =
-            CText(reinterpret_cast<const unsigned char*>(spec->text.c_str()),
-                  std::min<std::size_t>(spec->text.size() + 1, kCliMessageTextBufferLength - 1));
-        const std::string record = "\n  SQLSTATE          = " + CText(spec->sqlstate, kCliSqlstateBufferSize - 1) +
-                                   "\n  Native Error Code = " + std::to_string(spec->nativeError) + "\n" + text + "\n";
+            CText(reinterpret_cast<const unsigned char*>(diag->text.c_str()),
+                  std::min<std::size_t>(diag->text.size() + 1, kCliMessageTextBufferLength - 1));
+        const std::string record = "\n  SQLSTATE          = " + CText(diag->sqlstate, kCliSqlstateBufferSize - 1) +
+                                   "\n  Native Error Code = " + std::to_string(diag->nativeError) + "\n" + text + "\n";
         if (out.size() + record.size() + kTrailer.size() + 1 > kBound)
             break;
         out += record;

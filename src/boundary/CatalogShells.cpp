@@ -8,30 +8,33 @@
 namespace rk::boundary {
 namespace {
 
-bool CanTakeAMessage(const char* message, int size) { return message != nullptr && size >= 1; }
+using Operation = bool (*)(const char*, const char*, std::string&, platform::LibraryLoader&);
+
+// Both exports: refuse a buffer that cannot take a message before anything
+// else, then run the operation and copy its message with truncation.
+int RunWithMessage(Operation operation, const char* first, const char* second, char* message, int messageSize,
+                   platform::LibraryLoader& loader)
+{
+    if (message == nullptr || messageSize < 1)
+        return 0;
+    std::string text;
+    const bool ok = operation(first, second, text, loader);
+    TruncatingCopy(text, message, messageSize);
+    return ok ? 1 : 0;
+}
 
 } // namespace
 
 int CatalogDatabaseShell(const char* hostName, const char* databaseName, char* message, int messageSize,
                          platform::LibraryLoader& loader)
 {
-    if (!CanTakeAMessage(message, messageSize))
-        return 0;
-    std::string text;
-    const bool ok = catalog::CatalogDatabase(hostName, databaseName, text, loader);
-    TruncatingCopy(text, message, messageSize);
-    return ok ? 1 : 0;
+    return RunWithMessage(catalog::CatalogDatabase, hostName, databaseName, message, messageSize, loader);
 }
 
 int UncatalogDatabaseShell(const char* alias, const char* nodeName, char* message, int messageSize,
                            platform::LibraryLoader& loader)
 {
-    if (!CanTakeAMessage(message, messageSize))
-        return 0;
-    std::string text;
-    const bool ok = catalog::UncatalogDatabase(alias, nodeName, text, loader);
-    TruncatingCopy(text, message, messageSize);
-    return ok ? 1 : 0;
+    return RunWithMessage(catalog::UncatalogDatabase, alias, nodeName, message, messageSize, loader);
 }
 
 } // namespace rk::boundary

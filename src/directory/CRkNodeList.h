@@ -29,10 +29,11 @@ public:
 
     // Reads the node directory through `appLib`, every DB2 call reporting in
     // `ca`. The default instance is read once, at the start: the LOCAL node
-    // and every node that names no instance get that one value. On success the list holds the LOCAL node followed by the
-    // directory's nodes in directory order, replacing the previous load's
-    // entries; on failure the list is left as it was. Database entries keep
-    // copies of what they take from a node, so replacing dangles nothing.
+    // and every node that names no instance get that one value. On success
+    // the list holds the LOCAL node followed by the directory's nodes in
+    // directory order, replacing the previous load's entries; on failure the
+    // list is left as it was. Database entries keep copies of what they take
+    // from a node, so replacing dangles nothing.
     bool LoadNodeDirectory(const CRkDb2AppLib& appLib, rk::db2::Sqlca& ca);
 
     // The first entry whose node name equals `nodeName` byte for byte

@@ -55,36 +55,22 @@ struct ListedLibrary {
 #define RK_TEST_REQUIRED(field, exportName, Fn, need) rk::db2::EntryPointNeed::need == rk::db2::EntryPointNeed::Required,
 #define RK_TEST_FIELD_SET(field, exportName, Fn, need) lib.field != nullptr,
 
-template <typename Lib>
-std::function<std::unique_ptr<CRkDb2Lib>(RecordingLoader&)> Maker()
-{
-    return [](RecordingLoader& loader) { return std::make_unique<Lib>(loader); };
-}
+// A library's row, taken whole from its list.
+#define RK_TEST_LISTED_LIBRARY(fileName, Lib, LIST)                                 \
+    ListedLibrary{fileName,                                                         \
+                  {LIST(RK_TEST_NAME)},                                             \
+                  {LIST(RK_TEST_REQUIRED)},                                         \
+                  [](RecordingLoader& loader) -> std::unique_ptr<CRkDb2Lib> {       \
+                      return std::make_unique<Lib>(loader);                         \
+                  },                                                                \
+                  [](const CRkDb2Lib& base) {                                       \
+                      const auto& lib = static_cast<const Lib&>(base);              \
+                      return std::vector<bool>{LIST(RK_TEST_FIELD_SET)};            \
+                  }}
 
-const ListedLibrary kApp{"db2app.dll",
-                         {RK_DB2APP_ENTRY_POINTS(RK_TEST_NAME)},
-                         {RK_DB2APP_ENTRY_POINTS(RK_TEST_REQUIRED)},
-                         Maker<CRkDb2AppLib>(),
-                         [](const CRkDb2Lib& base) {
-                             const auto& lib = static_cast<const CRkDb2AppLib&>(base);
-                             return std::vector<bool>{RK_DB2APP_ENTRY_POINTS(RK_TEST_FIELD_SET)};
-                         }};
-const ListedLibrary kSys{"db2sys.dll",
-                         {RK_DB2SYS_ENTRY_POINTS(RK_TEST_NAME)},
-                         {RK_DB2SYS_ENTRY_POINTS(RK_TEST_REQUIRED)},
-                         Maker<CRkDb2SysLib>(),
-                         [](const CRkDb2Lib& base) {
-                             const auto& lib = static_cast<const CRkDb2SysLib&>(base);
-                             return std::vector<bool>{RK_DB2SYS_ENTRY_POINTS(RK_TEST_FIELD_SET)};
-                         }};
-const ListedLibrary kCli{"db2cli.dll",
-                         {RK_DB2CLI_ENTRY_POINTS(RK_TEST_NAME)},
-                         {RK_DB2CLI_ENTRY_POINTS(RK_TEST_REQUIRED)},
-                         Maker<CRkDb2CliLib>(),
-                         [](const CRkDb2Lib& base) {
-                             const auto& lib = static_cast<const CRkDb2CliLib&>(base);
-                             return std::vector<bool>{RK_DB2CLI_ENTRY_POINTS(RK_TEST_FIELD_SET)};
-                         }};
+const ListedLibrary kApp = RK_TEST_LISTED_LIBRARY("db2app.dll", CRkDb2AppLib, RK_DB2APP_ENTRY_POINTS);
+const ListedLibrary kSys = RK_TEST_LISTED_LIBRARY("db2sys.dll", CRkDb2SysLib, RK_DB2SYS_ENTRY_POINTS);
+const ListedLibrary kCli = RK_TEST_LISTED_LIBRARY("db2cli.dll", CRkDb2CliLib, RK_DB2CLI_ENTRY_POINTS);
 const ListedLibrary* const kLibraries[] = {&kApp, &kSys, &kCli};
 
 std::vector<std::string> Without(std::vector<std::string> names, const std::string& missing)

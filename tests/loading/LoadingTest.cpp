@@ -44,6 +44,16 @@ protected:
         return a >= 0 && b >= 0 && a < b;
     }
 
+    // A list handle loads db2app.dll and db2sys.dll, a connection test db2cli.dll.
+    void LoadAllThree()
+    {
+        ASSERT_NE(nullptr, library.CRkDatabaseListNew());
+        char dbms[8];
+        char text[RKDB2_CONNECT_MESSAGE_MAX];
+        library.RkConnect("NO_SUCH_DSN", "user", "password", dbms, text);
+        ASSERT_TRUE(Logged("load db2cli.dll"));
+    }
+
     int Catalog() { return library.CatalogDatabase("warehouse7", "SALES", message, sizeof message); }
     int Uncatalog() { return library.UncatalogDatabase("SALES", "warehous", message, sizeof message); }
 };
@@ -73,11 +83,7 @@ TEST_F(LoadingWithClient, ListNewLoadsDb2AppThenDb2SysOnce)
 
 TEST_F(LoadingWithClient, UnloadReleasesCliThenSysThenApp)
 {
-    ASSERT_NE(nullptr, library.CRkDatabaseListNew());
-    char dbms[8];
-    char text[RKDB2_CONNECT_MESSAGE_MAX];
-    library.RkConnect("NO_SUCH_DSN", "user", "password", dbms, text);
-    ASSERT_TRUE(Logged("load db2cli.dll"));
+    ASSERT_NO_FATAL_FAILURE(LoadAllThree());
     EXPECT_FALSE(Logged("unload db2cli.dll") || Logged("unload db2sys.dll") || Logged("unload db2app.dll"));
     library.Unload();
 #if defined(_WIN32)
@@ -99,11 +105,7 @@ TEST_F(LoadingWithClient, UnloadReleasesCliThenSysThenApp)
 // then the DB2 libraries may be gone; the module must release nothing.
 TEST_F(LoadingWithClient, ProcessExitReleasesNothing)
 {
-    ASSERT_NE(nullptr, library.CRkDatabaseListNew());
-    char dbms[8];
-    char text[RKDB2_CONNECT_MESSAGE_MAX];
-    library.RkConnect("NO_SUCH_DSN", "user", "password", dbms, text);
-    ASSERT_TRUE(Logged("load db2cli.dll"));
+    ASSERT_NO_FATAL_FAILURE(LoadAllThree());
 
     const auto base = reinterpret_cast<const unsigned char*>(::GetModuleHandleA("RkDb2Rova.dll"));
     ASSERT_NE(nullptr, base);
