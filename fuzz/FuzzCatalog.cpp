@@ -158,11 +158,11 @@ int RK_DB2_CALL NeverCalled()
     std::abort();
 }
 
-enum class Libraries { Both, NoApp, AppIncomplete, NoSys, Count };
+enum class Libraries { kBoth, kNoApp, kAppIncomplete, kNoSys, kCount };
 
 rk::test::RecordingLoader& LoaderFor(Libraries libraries)
 {
-    static rk::test::RecordingLoader loaders[static_cast<int>(Libraries::Count)];
+    static rk::test::RecordingLoader loaders[static_cast<int>(Libraries::kCount)];
     static const bool provided = [] {
         rk::test::RecordingLoader::Exports app;
 #define RK_FUZZ_NEVER_CALLED(field, exportName, Fn, need) app[exportName] = rk::test::Entry(&NeverCalled);
@@ -176,11 +176,11 @@ rk::test::RecordingLoader& LoaderFor(Libraries libraries)
                                                         {"sqlogstt", rk::test::Entry(&StateText)}};
         rk::test::RecordingLoader::Exports incomplete = app;
         incomplete.erase("sqleuncd_api");
-        for (auto variant : {Libraries::Both, Libraries::NoApp, Libraries::AppIncomplete, Libraries::NoSys}) {
+        for (auto variant : {Libraries::kBoth, Libraries::kNoApp, Libraries::kAppIncomplete, Libraries::kNoSys}) {
             auto& loader = loaders[static_cast<int>(variant)];
-            if (variant != Libraries::NoApp)
-                loader.Provide("db2app.dll", variant == Libraries::AppIncomplete ? incomplete : app);
-            if (variant != Libraries::NoSys)
+            if (variant != Libraries::kNoApp)
+                loader.Provide("db2app.dll", variant == Libraries::kAppIncomplete ? incomplete : app);
+            if (variant != Libraries::kNoSys)
                 loader.Provide("db2sys.dll", sys);
         }
         return true;
@@ -244,17 +244,17 @@ Argument ReadArgument(rk::fuzz::FuzzInput& input, bool mayLackTerminator)
 class MessageBuffer {
 public:
     MessageBuffer(bool isNull, int size)
-        : m_bNull(isNull), m_nSize(std::clamp(size, 0, kLargestBuffer)), m_bytes(kGuard + m_nSize + kGuard, kUntouched)
+        : m_null(isNull), m_size(std::clamp(size, 0, kLargestBuffer)), m_bytes(kGuard + m_size + kGuard, kUntouched)
     {
     }
-    char* Data() { return m_bNull ? nullptr : m_bytes.data() + kGuard; }
+    char* Data() { return m_null ? nullptr : m_bytes.data() + kGuard; }
 
     bool Untouched() const { return Fill(m_bytes.data(), m_bytes.data() + m_bytes.size()); }
     // Exactly `text` and its terminator at the start, nothing written elsewhere.
     bool Holds(const std::string& text) const
     {
         const char* start = m_bytes.data() + kGuard;
-        return text.size() < m_nSize && std::memcmp(start, text.data(), text.size()) == 0 &&
+        return text.size() < m_size && std::memcmp(start, text.data(), text.size()) == 0 &&
                start[text.size()] == '\0' && Fill(m_bytes.data(), start) &&
                Fill(start + text.size() + 1, m_bytes.data() + m_bytes.size());
     }
@@ -262,8 +262,8 @@ public:
 private:
     static bool Fill(const char* begin, const char* end) { return rk::fuzz::AllBytesAre(begin, end, kUntouched); }
 
-    bool m_bNull;
-    std::size_t m_nSize;
+    bool m_null;
+    std::size_t m_size;
     std::vector<char> m_bytes;
 };
 
@@ -311,14 +311,14 @@ Expected Expect(bool catalog, const Argument& first, const Argument& second, Lib
         return e;
     }
     e.calls.push_back("load db2app.dll");
-    if (libraries == Libraries::NoApp || libraries == Libraries::AppIncomplete) {
+    if (libraries == Libraries::kNoApp || libraries == Libraries::kAppIncomplete) {
         e.message = "Failed to load db2app.dll";
-        if (libraries == Libraries::AppIncomplete)
+        if (libraries == Libraries::kAppIncomplete)
             e.calls.push_back("release db2app.dll");
         return e;
     }
     e.calls.push_back("load db2sys.dll");
-    if (libraries == Libraries::NoSys) {
+    if (libraries == Libraries::kNoSys) {
         e.message = "Failed to load db2sys.dll";
         e.calls.push_back("release db2app.dll");
         return e;
@@ -349,7 +349,7 @@ void RunOperation(rk::fuzz::FuzzInput& input)
 {
     const bool catalog = input.Byte() % 2 == 0;
     const std::uint8_t librariesByte = input.Byte();
-    const Libraries libraries = librariesByte < 192 ? Libraries::Both : static_cast<Libraries>(1 + librariesByte % 3);
+    const Libraries libraries = librariesByte < 192 ? Libraries::kBoth : static_cast<Libraries>(1 + librariesByte % 3);
     g_client.sqlcodes[0] = PickSqlcode(input.Byte());
     g_client.sqlcodes[1] = PickSqlcode(input.Byte());
     const bool nullBuffer = input.Byte() % 16 == 0;

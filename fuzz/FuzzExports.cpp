@@ -38,11 +38,11 @@ constexpr std::size_t kSlotEnds[] = {50, 305, 355, 405, 455, 485, 535, 585, 840,
 class GuardedBuffer {
 public:
     GuardedBuffer(bool isNull, std::size_t size)
-        : m_bNull(isNull), m_nSize(size), m_bytes(kGuard + size + kGuard, kUntouched)
+        : m_null(isNull), m_size(size), m_bytes(kGuard + size + kGuard, kUntouched)
     {
     }
-    char* Data() { return m_bNull ? nullptr : m_bytes.data() + kGuard; }
-    bool IsNull() const { return m_bNull; }
+    char* Data() { return m_null ? nullptr : m_bytes.data() + kGuard; }
+    bool IsNull() const { return m_null; }
 
     bool Untouched() const { return Fill(m_bytes.data(), m_bytes.data() + m_bytes.size()); }
 
@@ -51,7 +51,7 @@ public:
     bool Text(std::string& text) const
     {
         const char* start = m_bytes.data() + kGuard;
-        const auto* nul = static_cast<const char*>(std::memchr(start, '\0', m_nSize));
+        const auto* nul = static_cast<const char*>(std::memchr(start, '\0', m_size));
         if (nul == nullptr || !Fill(m_bytes.data(), start) || !Fill(nul + 1, m_bytes.data() + m_bytes.size()))
             return false;
         text.assign(start, nul);
@@ -74,8 +74,8 @@ public:
 private:
     static bool Fill(const char* begin, const char* end) { return rk::fuzz::AllBytesAre(begin, end, kUntouched); }
 
-    bool m_bNull;
-    std::size_t m_nSize;
+    bool m_null;
+    std::size_t m_size;
     std::vector<char> m_bytes;
 };
 
@@ -167,7 +167,7 @@ Module& Setup()
         for (; entry != nullptr; entry = CRkDatabaseListNext(m.populated))
             m.entries.insert(entry);
         Require(CRkDatabaseListPopulate(m.populated, &entry) == 1 && entry != nullptr);
-        for (const auto& own : g_databaseLists.Find(m.populated)->GetEntries())
+        for (const auto& own : g_databaseLists.Find(m.populated)->Entries())
             m.entries.insert(own.get());
         Require(m.entries.size() == 6);
         std::remove(store.DatabasesPath().c_str());

@@ -90,21 +90,32 @@ typedef struct DatabaseDetails {
 #endif
 
 RKDB2_STATIC_ASSERT(sizeof(DatabaseDetails) == RKDB2_DETAILS_SIZE, "DatabaseDetails is 1755 bytes");
-RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, databaseName) == RKDB2_DETAILS_DATABASE_NAME_OFFSET, "databaseName");
-RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, hostName) == RKDB2_DETAILS_HOST_NAME_OFFSET, "hostName");
-RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, serviceName) == RKDB2_DETAILS_SERVICE_NAME_OFFSET, "serviceName");
-RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, instanceName) == RKDB2_DETAILS_INSTANCE_NAME_OFFSET, "instanceName");
-RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, alias) == RKDB2_DETAILS_ALIAS_OFFSET, "alias");
-RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, drivePath) == RKDB2_DETAILS_DRIVE_PATH_OFFSET, "drivePath");
-RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, internalName) == RKDB2_DETAILS_INTERNAL_NAME_OFFSET, "internalName");
-RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, nodeName) == RKDB2_DETAILS_NODE_NAME_OFFSET, "nodeName");
-RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, databaseType) == RKDB2_DETAILS_DATABASE_TYPE_OFFSET, "databaseType");
-RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, comment) == RKDB2_DETAILS_COMMENT_OFFSET, "comment");
-RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, entryType) == RKDB2_DETAILS_ENTRY_TYPE_OFFSET, "entryType");
-RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, authentication) == RKDB2_DETAILS_AUTHENTICATION_OFFSET, "authentication");
-RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, altHostName) == RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, "altHostName");
-RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, altPortNumber) == RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET, "altPortNumber");
-RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, platform) == RKDB2_DETAILS_PLATFORM_OFFSET, "platform");
+
+/* The fifteen slots in record order, for code that walks them:
+ *   X(field, Field, offset, label)
+ * `field` names the member of DatabaseDetails, `Field` is the same name
+ * capitalised (for names built from it), `label` names the field for people. */
+#define RKDB2_DETAILS_FIELDS(X)                                                           \
+    X(databaseName, DatabaseName, RKDB2_DETAILS_DATABASE_NAME_OFFSET, "Database name")    \
+    X(hostName, HostName, RKDB2_DETAILS_HOST_NAME_OFFSET, "Host name")                    \
+    X(serviceName, ServiceName, RKDB2_DETAILS_SERVICE_NAME_OFFSET, "Service name")        \
+    X(instanceName, InstanceName, RKDB2_DETAILS_INSTANCE_NAME_OFFSET, "Instance")         \
+    X(alias, Alias, RKDB2_DETAILS_ALIAS_OFFSET, "Alias")                                  \
+    X(drivePath, DrivePath, RKDB2_DETAILS_DRIVE_PATH_OFFSET, "Drive or path")             \
+    X(internalName, InternalName, RKDB2_DETAILS_INTERNAL_NAME_OFFSET, "Internal name")    \
+    X(nodeName, NodeName, RKDB2_DETAILS_NODE_NAME_OFFSET, "Node name")                    \
+    X(databaseType, DatabaseType, RKDB2_DETAILS_DATABASE_TYPE_OFFSET, "Database type")    \
+    X(comment, Comment, RKDB2_DETAILS_COMMENT_OFFSET, "Comment")                          \
+    X(entryType, EntryType, RKDB2_DETAILS_ENTRY_TYPE_OFFSET, "Entry type")                \
+    X(authentication, Authentication, RKDB2_DETAILS_AUTHENTICATION_OFFSET, "Authentication") \
+    X(altHostName, AltHostName, RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, "Alternate host")     \
+    X(altPortNumber, AltPortNumber, RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET, "Alternate port") \
+    X(platform, Platform, RKDB2_DETAILS_PLATFORM_OFFSET, "Platform")
+
+#define RKDB2_DETAILS_CHECK_OFFSET(field, Field, offset, label) \
+    RKDB2_STATIC_ASSERT(offsetof(DatabaseDetails, field) == (offset), #field " is at its offset");
+RKDB2_DETAILS_FIELDS(RKDB2_DETAILS_CHECK_OFFSET)
+#undef RKDB2_DETAILS_CHECK_OFFSET
 
 /* Ordinal 1. Copies DB2's error text for the list's last DB2 call into
  * `text`, cut to fit: only the low 16 bits of `size` count, read as a

@@ -2,7 +2,7 @@
 // The entry points of the three DB2 client libraries: one list per library,
 // one line per entry point, in the order they are looked up:
 //
-//   X(field, "exported name", function type, Required | Optional)
+//   X(field, "exported name", function type, kRequired | kOptional)
 //
 // The field is named after the entry point; the exported name is matched
 // exactly, decoration behind "@" included. A required entry point that is
@@ -17,37 +17,37 @@
 
 namespace rk::db2 {
 
-enum class EntryPointNeed { Required, Optional };
+enum class EntryPointNeed { kRequired, kOptional };
 
 } // namespace rk::db2
 
 // db2app.dll: the directory and catalog entry points. The newer directory
 // interface (db2DbDir) is optional: older clients lack it.
 #define RK_DB2APP_ENTRY_POINTS(X)                                           \
-    X(db2DbDirOpenScan, "db2DbDirOpenScan@12", DbDirFn, Optional)           \
-    X(db2DbDirCloseScan, "db2DbDirCloseScan@12", DbDirFn, Optional)         \
-    X(db2DbDirGetNextEntry, "db2DbDirGetNextEntry@12", DbDirFn, Optional)   \
-    X(sqlenops_api, "sqlenops_api@12", SqlenopsFn, Required)                \
-    X(sqlengne_api, "sqlengne_api@12", SqlengneFn, Required)                \
-    X(sqlencls_api, "sqlencls_api@8", SqlenclsFn, Required)                 \
-    X(sqledcls_api, "sqledcls_api", SqledclsFn, Required)                   \
-    X(sqledgne_api, "sqledgne_api", SqledgneFn, Required)                   \
-    X(sqledosd_api, "sqledosd_api", SqledosdFn, Required)                   \
-    X(sqlectnd_api, "sqlectnd_api", SqlectndFn, Required)                   \
-    X(sqlecadb_api, "sqlecadb_api", SqlecadbFn, Required)                   \
-    X(sqleuncn_api, "sqleuncn_api", SqleuncnFn, Required)                   \
-    X(sqleuncd_api, "sqleuncd_api", SqleuncdFn, Required)
+    X(db2DbDirOpenScan, "db2DbDirOpenScan@12", DbDirFn, kOptional)          \
+    X(db2DbDirCloseScan, "db2DbDirCloseScan@12", DbDirFn, kOptional)        \
+    X(db2DbDirGetNextEntry, "db2DbDirGetNextEntry@12", DbDirFn, kOptional)  \
+    X(sqlenops_api, "sqlenops_api@12", SqlenopsFn, kRequired)               \
+    X(sqlengne_api, "sqlengne_api@12", SqlengneFn, kRequired)               \
+    X(sqlencls_api, "sqlencls_api@8", SqlenclsFn, kRequired)                \
+    X(sqledcls_api, "sqledcls_api", SqledclsFn, kRequired)                  \
+    X(sqledgne_api, "sqledgne_api", SqledgneFn, kRequired)                  \
+    X(sqledosd_api, "sqledosd_api", SqledosdFn, kRequired)                  \
+    X(sqlectnd_api, "sqlectnd_api", SqlectndFn, kRequired)                  \
+    X(sqlecadb_api, "sqlecadb_api", SqlecadbFn, kRequired)                  \
+    X(sqleuncn_api, "sqleuncn_api", SqleuncnFn, kRequired)                  \
+    X(sqleuncd_api, "sqleuncd_api", SqleuncdFn, kRequired)
 
 // db2sys.dll: DB2's message texts.
 #define RK_DB2SYS_ENTRY_POINTS(X)                                           \
-    X(sqlaintp_api, "sqlaintp_api@20", SqlaintpFn, Required)                \
-    X(sqlogstt, "sqlogstt", SqlogsttFn, Required)
+    X(sqlaintp_api, "sqlaintp_api@20", SqlaintpFn, kRequired)               \
+    X(sqlogstt, "sqlogstt", SqlogsttFn, kRequired)
 
 // db2cli.dll: the CLI entry points of the connection test.
 #define RK_DB2CLI_ENTRY_POINTS(X)                                           \
-    X(SQLAllocHandle, "SQLAllocHandle", SQLAllocHandleFn, Required)         \
-    X(SQLFreeHandle, "SQLFreeHandle", SQLFreeHandleFn, Required)            \
-    X(SQLConnect, "SQLConnect", SQLConnectFn, Required)                     \
-    X(SQLDisconnect, "SQLDisconnect", SQLDisconnectFn, Required)            \
-    X(SQLGetInfo, "SQLGetInfo", SQLGetInfoFn, Required)                     \
-    X(SQLGetDiagRec, "SQLGetDiagRec", SQLGetDiagRecFn, Required)
+    X(SQLAllocHandle, "SQLAllocHandle", SQLAllocHandleFn, kRequired)        \
+    X(SQLFreeHandle, "SQLFreeHandle", SQLFreeHandleFn, kRequired)           \
+    X(SQLConnect, "SQLConnect", SQLConnectFn, kRequired)                    \
+    X(SQLDisconnect, "SQLDisconnect", SQLDisconnectFn, kRequired)           \
+    X(SQLGetInfo, "SQLGetInfo", SQLGetInfoFn, kRequired)                    \
+    X(SQLGetDiagRec, "SQLGetDiagRec", SQLGetDiagRecFn, kRequired)

@@ -87,8 +87,8 @@ class CRkLogMutex {
 public:
     ~CRkLogMutex()
     {
-        if (m_hMutex != nullptr)
-            ::CloseHandle(m_hMutex);
+        if (m_mutex != nullptr)
+            ::CloseHandle(m_mutex);
     }
 
     // Holds the named mutex of the log at `logPath` for the life of the result.
@@ -96,39 +96,39 @@ public:
     public:
         CRkHeld(CRkLogMutex& owner, const std::string& logPath) : m_lock(owner.m_threads)
         {
-            m_hMutex = owner.Open(logPath);
-            if (m_hMutex != nullptr && ::WaitForSingleObject(m_hMutex, INFINITE) == WAIT_FAILED)
-                m_hMutex = nullptr;
+            m_mutex = owner.Open(logPath);
+            if (m_mutex != nullptr && ::WaitForSingleObject(m_mutex, INFINITE) == WAIT_FAILED)
+                m_mutex = nullptr;
         }
         ~CRkHeld()
         {
-            if (m_hMutex != nullptr)
-                ::ReleaseMutex(m_hMutex);
+            if (m_mutex != nullptr)
+                ::ReleaseMutex(m_mutex);
         }
         CRkHeld(const CRkHeld&) = delete;
         CRkHeld& operator=(const CRkHeld&) = delete;
 
     private:
         std::lock_guard<std::mutex> m_lock;
-        HANDLE m_hMutex = nullptr;
+        HANDLE m_mutex = nullptr;
     };
 
 private:
     HANDLE Open(const std::string& logPath)
     {
-        if (m_hMutex != nullptr && logPath == m_strLogPath)
-            return m_hMutex;
-        if (m_hMutex != nullptr)
-            ::CloseHandle(m_hMutex);
-        m_strLogPath = logPath;
+        if (m_mutex != nullptr && logPath == m_logPath)
+            return m_mutex;
+        if (m_mutex != nullptr)
+            ::CloseHandle(m_mutex);
+        m_logPath = logPath;
         const std::string name = "rkdb2-sim-call-log-" + std::to_string(std::hash<std::string>{}(logPath));
-        m_hMutex = ::CreateMutexA(nullptr, FALSE, name.c_str());
-        return m_hMutex;
+        m_mutex = ::CreateMutexA(nullptr, FALSE, name.c_str());
+        return m_mutex;
     }
 
     std::mutex m_threads;
-    std::string m_strLogPath;
-    HANDLE m_hMutex = nullptr;
+    std::string m_logPath;
+    HANDLE m_mutex = nullptr;
 };
 
 CRkLogMutex g_logMutex;

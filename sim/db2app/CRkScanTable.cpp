@@ -9,7 +9,7 @@ std::uint16_t CRkScanTable::Open(ScanKind kind, std::vector<std::vector<unsigned
 {
     const std::lock_guard<std::mutex> lock(m_mutex);
     std::uint32_t handle = 1;
-    for (const auto& entry : m_mapScans) {
+    for (const auto& entry : m_scans) {
         if (entry.first != handle)
             break;
         ++handle;
@@ -17,7 +17,7 @@ std::uint16_t CRkScanTable::Open(ScanKind kind, std::vector<std::vector<unsigned
     if (handle > std::numeric_limits<std::uint16_t>::max())
         return 0;
     const auto key = static_cast<std::uint16_t>(handle);
-    m_mapScans.emplace(key, Scan{kind, std::move(records), 0});
+    m_scans.emplace(key, Scan{kind, std::move(records), 0});
     return key;
 }
 
@@ -26,8 +26,8 @@ CRkScanTable::FetchResult CRkScanTable::Fetch(ScanKind kind, std::uint16_t handl
     if (record != nullptr)
         *record = nullptr;
     const std::lock_guard<std::mutex> lock(m_mutex);
-    const auto it = m_mapScans.find(handle);
-    if (it == m_mapScans.end() || it->second.kind != kind)
+    const auto it = m_scans.find(handle);
+    if (it == m_scans.end() || it->second.kind != kind)
         return FetchResult::kUnknownHandle;
     Scan& scan = it->second;
     if (scan.next > 0)
@@ -43,10 +43,10 @@ CRkScanTable::FetchResult CRkScanTable::Fetch(ScanKind kind, std::uint16_t handl
 bool CRkScanTable::Close(ScanKind kind, std::uint16_t handle)
 {
     const std::lock_guard<std::mutex> lock(m_mutex);
-    const auto it = m_mapScans.find(handle);
-    if (it == m_mapScans.end() || it->second.kind != kind)
+    const auto it = m_scans.find(handle);
+    if (it == m_scans.end() || it->second.kind != kind)
         return false;
-    m_mapScans.erase(it);
+    m_scans.erase(it);
     return true;
 }
 

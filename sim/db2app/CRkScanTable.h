@@ -40,7 +40,7 @@ private:
     };
 
     std::mutex m_mutex;
-    std::map<std::uint16_t, Scan> m_mapScans;
+    std::map<std::uint16_t, Scan> m_scans;
 };
 
 // The library's one table.

@@ -27,7 +27,7 @@ namespace {
 // file and the line.
 CallOutcome DamagedDirectory(const rk::sim::store::CRkDamagedDirectory& damage)
 {
-    const bool nodes = damage.GetKind() == rk::sim::store::CRkDamagedDirectory::Kind::kNodes;
+    const bool nodes = damage.DamagedKind() == rk::sim::store::CRkDamagedDirectory::Kind::kNodes;
     return CallOutcome{nodes ? rk::sim::kSqlNodeDirectoryIoError : rk::sim::kSqlDatabaseDirectoryIoError,
                        {damage.FileName(), damage.Detail()}};
 }

@@ -26,14 +26,14 @@ public:
 
     CRkDamagedDirectory(Kind kind, const std::string& fileName, const std::string& detail);
 
-    Kind GetKind() const { return m_kind; }
-    const std::string& FileName() const { return m_strFileName; }   // "nodes.txt"
-    const std::string& Detail() const { return m_strDetail; }       // "line 3: ..."
+    Kind DamagedKind() const { return m_kind; }
+    const std::string& FileName() const { return m_fileName; }   // "nodes.txt"
+    const std::string& Detail() const { return m_detail; }       // "line 3: ..."
 
 private:
     Kind m_kind;
-    std::string m_strFileName;
-    std::string m_strDetail;
+    std::string m_fileName;
+    std::string m_detail;
 };
 
 enum class EditResult {
@@ -51,7 +51,7 @@ public:
     // The store that the environment names now.
     static CRkDirectoryStore FromEnvironment();
 
-    const std::string& Directory() const { return m_strDirectory; }
+    const std::string& Directory() const { return m_directory; }
     std::string NodesPath() const;
     std::string DatabasesPath() const;
     std::string LockPath() const;
@@ -76,7 +76,7 @@ public:
 private:
     std::string PathOf(const char* fileName) const;
 
-    std::string m_strDirectory;
+    std::string m_directory;
 };
 
 } // namespace rk::sim::store

@@ -42,12 +42,12 @@ public:
     CRkStoreLock(const CRkStoreLock&) = delete;
     CRkStoreLock& operator=(const CRkStoreLock&) = delete;
 
-    bool IsHeld() const { return m_bHeld; }
+    bool IsHeld() const { return m_held; }
 
 private:
-    void* m_hFile = nullptr;   // HANDLE on Windows
-    int m_nFd = -1;            // file descriptor elsewhere
-    bool m_bHeld = false;
+    void* m_file = nullptr;   // HANDLE on Windows
+    int m_fd = -1;            // file descriptor elsewhere
+    bool m_held = false;
 };
 
 } // namespace rk::sim::store

@@ -15,21 +15,21 @@ namespace {
 
 class CRkFileDescriptor {
 public:
-    explicit CRkFileDescriptor(int fd) : m_nFd(fd) {}
+    explicit CRkFileDescriptor(int fd) : m_fd(fd) {}
     ~CRkFileDescriptor() { Close(); }
     CRkFileDescriptor(const CRkFileDescriptor&) = delete;
     CRkFileDescriptor& operator=(const CRkFileDescriptor&) = delete;
 
-    int Get() const { return m_nFd; }
+    int Get() const { return m_fd; }
     bool Close()
     {
-        const int fd = m_nFd;
-        m_nFd = -1;
+        const int fd = m_fd;
+        m_fd = -1;
         return fd < 0 || ::close(fd) == 0;
     }
 
 private:
-    int m_nFd;
+    int m_fd;
 };
 
 bool WriteAll(int fd, const std::string& content)
@@ -79,23 +79,23 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& content)
 }
 
 CRkStoreLock::CRkStoreLock(const std::string& lockPath, Wait wait)
-    : m_nFd(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644))
+    : m_fd(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644))
 {
-    if (m_nFd < 0)
+    if (m_fd < 0)
         return;
     const int operation = LOCK_EX | (wait == Wait::kFailImmediately ? LOCK_NB : 0);
     int result = 0;
     do {
-        result = ::flock(m_nFd, operation);
+        result = ::flock(m_fd, operation);
     } while (result != 0 && errno == EINTR);
-    m_bHeld = result == 0;
+    m_held = result == 0;
 }
 
 CRkStoreLock::~CRkStoreLock()
 {
     // Closing the descriptor releases the lock.
-    if (m_nFd >= 0)
-        ::close(m_nFd);
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
 } // namespace rk::sim::store

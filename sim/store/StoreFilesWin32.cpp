@@ -14,22 +14,22 @@ namespace {
 
 class CRkFileHandle {
 public:
-    explicit CRkFileHandle(HANDLE handle) : m_hFile(handle) {}
+    explicit CRkFileHandle(HANDLE handle) : m_file(handle) {}
     ~CRkFileHandle() { Close(); }
     CRkFileHandle(const CRkFileHandle&) = delete;
     CRkFileHandle& operator=(const CRkFileHandle&) = delete;
 
-    bool IsValid() const { return m_hFile != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_hFile; }
+    bool IsValid() const { return m_file != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return m_file; }
     bool Close()
     {
-        const HANDLE handle = m_hFile;
-        m_hFile = INVALID_HANDLE_VALUE;
+        const HANDLE handle = m_file;
+        m_file = INVALID_HANDLE_VALUE;
         return handle == INVALID_HANDLE_VALUE || ::CloseHandle(handle) != FALSE;
     }
 
 private:
-    HANDLE m_hFile;
+    HANDLE m_file;
 };
 
 bool WriteAll(HANDLE file, const std::string& content)
@@ -111,21 +111,21 @@ CRkStoreLock::CRkStoreLock(const std::string& lockPath, Wait wait)
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
-    m_hFile = file;
+    m_file = file;
     OVERLAPPED overlapped = {};
     const DWORD flags = LOCKFILE_EXCLUSIVE_LOCK | (wait == Wait::kFailImmediately ? LOCKFILE_FAIL_IMMEDIATELY : 0);
-    m_bHeld = ::LockFileEx(file, flags, 0, 1, 0, &overlapped) != FALSE;
+    m_held = ::LockFileEx(file, flags, 0, 1, 0, &overlapped) != FALSE;
 }
 
 CRkStoreLock::~CRkStoreLock()
 {
-    if (m_hFile == nullptr)
+    if (m_file == nullptr)
         return;
-    if (m_bHeld) {
+    if (m_held) {
         OVERLAPPED overlapped = {};
-        ::UnlockFileEx(m_hFile, 0, 1, 0, &overlapped);
+        ::UnlockFileEx(m_file, 0, 1, 0, &overlapped);
     }
-    ::CloseHandle(m_hFile);
+    ::CloseHandle(m_file);
 }
 
 } // namespace rk::sim::store

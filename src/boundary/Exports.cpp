@@ -40,7 +40,7 @@ RKDB2_API void RKDB2_CALL CRkDatabaseListGetError(RkDatabaseList* list, char* te
             const CRkDatabaseList* own = g_databaseLists.Find(list);
             if (own == nullptr)
                 return;
-            ca = own->GetSqlca();
+            ca = own->Sqlca();
         }
         // DB2's message lookups run outside the lock, on a copy.
         TruncatingCopy(g_db2Client.SysLib().GetErrorText(ca), text, LowSigned16(size));

@@ -26,7 +26,7 @@ ModuleObject<CRkNodeList> s_nodeList;
 ModuleObject<CRkDb2Client> s_db2Client;
 ModuleObject<CRkDatabaseListRegistry> s_databaseLists;
 
-bool s_bReleased = false;
+bool s_released = false;
 
 } // namespace
 
@@ -41,9 +41,9 @@ namespace rk::boundary {
 
 void ReleaseModuleState()
 {
-    if (s_bReleased)
+    if (s_released)
         return;
-    s_bReleased = true;
+    s_released = true;
     s_databaseLists.Destroy();
     s_db2Client.Destroy();
     s_nodeList.Destroy();

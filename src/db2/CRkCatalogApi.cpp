@@ -9,7 +9,7 @@ bool CRkCatalogApi::LoadLibraries(std::string& message)
 {
     for (CRkDb2Lib* library : {static_cast<CRkDb2Lib*>(&m_appLib), static_cast<CRkDb2Lib*>(&m_sysLib)}) {
         if (!library->Load()) {
-            message = "Failed to load " + library->GetFileName();
+            message = "Failed to load " + library->FileName();
             return false;
         }
     }

@@ -3,24 +3,24 @@
 #include <utility>
 
 CRkDb2Lib::CRkDb2Lib(std::string fileName, rk::platform::LibraryLoader& loader)
-    : m_strFileName(std::move(fileName)), m_loader(loader)
+    : m_fileName(std::move(fileName)), m_loader(loader)
 {
 }
 
 CRkDb2Lib::~CRkDb2Lib()
 {
     // A library whose entry points were incomplete is held too, and released here.
-    if (m_hModule != nullptr)
-        m_loader.Release(m_hModule);
+    if (m_module != nullptr)
+        m_loader.Release(m_module);
 }
 
 bool CRkDb2Lib::Load()
 {
     std::lock_guard<std::mutex> lock(m_loadMutex);
-    if (m_bLoadAttempted)
-        return m_bLoadSucceeded;
-    m_bLoadAttempted = true;
-    m_hModule = m_loader.Load(m_strFileName);
-    m_bLoadSucceeded = m_hModule != nullptr && ResolveEntryPoints();
-    return m_bLoadSucceeded;
+    if (m_loadAttempted)
+        return m_loadSucceeded;
+    m_loadAttempted = true;
+    m_module = m_loader.Load(m_fileName);
+    m_loadSucceeded = m_module != nullptr && ResolveEntryPoints();
+    return m_loadSucceeded;
 }

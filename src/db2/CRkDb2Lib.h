@@ -25,7 +25,7 @@ public:
     // Safe to call from several threads: the first use loads exactly once.
     bool Load();
 
-    std::string GetFileName() const { return m_strFileName; }
+    std::string FileName() const { return m_fileName; }
 
 protected:
     virtual bool ResolveEntryPoints() = 0;
@@ -37,15 +37,15 @@ protected:
     {
         // The loader hands out a generic function pointer; each field has
         // the entry point's own type.
-        field = reinterpret_cast<Fn>(m_loader.Lookup(m_hModule, exportName));
-        return field != nullptr || need == rk::db2::EntryPointNeed::Optional;
+        field = reinterpret_cast<Fn>(m_loader.Lookup(m_module, exportName));
+        return field != nullptr || need == rk::db2::EntryPointNeed::kOptional;
     }
 
 private:
-    rk::platform::LibraryHandle m_hModule = nullptr;
-    bool m_bLoadAttempted = false;
-    const std::string m_strFileName;
-    bool m_bLoadSucceeded = false;
+    rk::platform::LibraryHandle m_module = nullptr;
+    bool m_loadAttempted = false;
+    const std::string m_fileName;
+    bool m_loadSucceeded = false;
     std::mutex m_loadMutex;
     rk::platform::LibraryLoader& m_loader;
 };

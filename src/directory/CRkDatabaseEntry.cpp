@@ -44,7 +44,7 @@ CRkDatabaseEntry::CRkDatabaseEntry(const unsigned char* record, DirectoryRecordL
     texts[kComment] = TrimmedFieldView(record, dbinfo::kComment);
     texts[kEntryType] = rk::directory::EntryTypeText(record[dbinfo::kEntryTypeOffset]);
     texts[kAuthentication] = rk::directory::AuthenticationText(rk::bytes::ReadU16(record, dbinfo::kAuthenticationOffset));
-    if (layout == DirectoryRecordLayout::Extended) {
+    if (layout == DirectoryRecordLayout::kExtended) {
         texts[kAltHostName] = TrimmedFieldView(record, dbinfo::kAltHostName);
         texts[kAltPortNumber] = TrimmedFieldView(record, dbinfo::kAltPortNumber);
     }

@@ -5,12 +5,14 @@
 #include <string_view>
 #include <vector>
 
+#include "rkdb2rova.h"
+
 class CRkNodeList;
 
 // The two layouts of a database directory record: the basic sqledinfo of the
 // older directory interface, and db2DbDirInfo of the newer one, which adds
 // the alternate server behind the basic fields.
-enum class DirectoryRecordLayout { Basic, Extended };
+enum class DirectoryRecordLayout { kBasic, kExtended };
 
 // One catalogued database, completed with the host, service, instance and
 // platform of its node. Never changed after construction.
@@ -24,41 +26,16 @@ public:
     // with its node in `nodes` and keeps copies of the node's texts.
     CRkDatabaseEntry(const unsigned char* record, DirectoryRecordLayout layout, const CRkNodeList& nodes);
 
-    std::string_view alias() const { return Text(kAlias); }
-    std::string_view databaseName() const { return Text(kDatabaseName); }
-    std::string_view hostName() const { return Text(kHostName); }
-    std::string_view serviceName() const { return Text(kServiceName); }
-    std::string_view drivePath() const { return Text(kDrivePath); }
-    std::string_view internalName() const { return Text(kInternalName); }
-    std::string_view nodeName() const { return Text(kNodeName); }
-    std::string_view instanceName() const { return Text(kInstanceName); }
-    std::string_view databaseType() const { return Text(kDatabaseType); }
-    std::string_view comment() const { return Text(kComment); }
-    std::string_view entryType() const { return Text(kEntryType); }
-    std::string_view authentication() const { return Text(kAuthentication); }
-    std::string_view altHostName() const { return Text(kAltHostName); }
-    std::string_view altPortNumber() const { return Text(kAltPortNumber); }
-    std::string_view platform() const { return Text(kPlatform); }
+#define RK_DETAILS_ACCESSOR(field, Field, offset, label) \
+    std::string_view Field() const { return Text(k##Field); }
+    RKDB2_DETAILS_FIELDS(RK_DETAILS_ACCESSOR)
+#undef RK_DETAILS_ACCESSOR
 
 private:
-    enum TextIndex : unsigned {
-        kAlias,
-        kDatabaseName,
-        kHostName,
-        kServiceName,
-        kDrivePath,
-        kInternalName,
-        kNodeName,
-        kInstanceName,
-        kDatabaseType,
-        kComment,
-        kEntryType,
-        kAuthentication,
-        kAltHostName,
-        kAltPortNumber,
-        kPlatform,
-        kTextCount
-    };
+    // The texts in the record's order.
+#define RK_DETAILS_TEXT_INDEX(field, Field, offset, label) k##Field,
+    enum TextIndex : unsigned { RKDB2_DETAILS_FIELDS(RK_DETAILS_TEXT_INDEX) kTextCount };
+#undef RK_DETAILS_TEXT_INDEX
 
     std::string_view Text(TextIndex index) const
     {

@@ -24,23 +24,23 @@ CRkDatabaseList::Population CRkDatabaseList::Populate(const CRkDb2AppLib& appLib
     if (!scanned)
         return {false, nullptr};
     if (m_entries.size() == firstNew) {
-        m_eCursorState = CursorState::AtEnd;
+        m_cursorState = CursorState::kAtEnd;
         return {true, nullptr};
     }
-    m_eCursorState = CursorState::AtEntry;
-    m_nCursor = firstNew;
+    m_cursorState = CursorState::kAtEntry;
+    m_cursor = firstNew;
     return {true, m_entries[firstNew].get()};
 }
 
 const CRkDatabaseEntry* CRkDatabaseList::Next()
 {
-    if (m_eCursorState != CursorState::AtEntry)
+    if (m_cursorState != CursorState::kAtEntry)
         return nullptr;
-    if (++m_nCursor >= m_entries.size()) {
-        m_eCursorState = CursorState::AtEnd;
+    if (++m_cursor >= m_entries.size()) {
+        m_cursorState = CursorState::kAtEnd;
         return nullptr;
     }
-    return m_entries[m_nCursor].get();
+    return m_entries[m_cursor].get();
 }
 
 bool CRkDatabaseList::Holds(const void* entry) const { return m_entryAddresses.count(entry) != 0; }

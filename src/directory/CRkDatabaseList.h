@@ -40,21 +40,21 @@ public:
     // Whether `entry` is one of this handle's entries.
     bool Holds(const void* entry) const;
 
-    const rk::db2::Sqlca& GetSqlca() const { return m_sqlca; }
-    const CRkDatabaseEntries& GetEntries() const { return m_entries; }
+    const rk::db2::Sqlca& Sqlca() const { return m_sqlca; }
+    const CRkDatabaseEntries& Entries() const { return m_entries; }
 
 private:
     void RememberEntriesFrom(std::size_t firstNew);
 
-    enum class CursorState { Unset, AtEntry, AtEnd };
+    enum class CursorState { kUnset, kAtEntry, kAtEnd };
 
     // Zero until the first DB2 call fills it: SQLCODE 0, no SQLSTATE.
     rk::db2::Sqlca m_sqlca{};
     CRkDatabaseEntries m_entries;
     // The same entries, for checking a host's entry pointer in constant time.
     std::unordered_set<const void*> m_entryAddresses;
-    CursorState m_eCursorState = CursorState::Unset;
-    // The entry's index while m_eCursorState is AtEntry. "At the end" is a
+    CursorState m_cursorState = CursorState::kUnset;
+    // The entry's index while m_cursorState is AtEntry. "At the end" is a
     // state of its own: it must stay the end when later entries are appended.
-    std::size_t m_nCursor = 0;
+    std::size_t m_cursor = 0;
 };

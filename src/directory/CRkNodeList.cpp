@@ -40,7 +40,7 @@ bool CRkNodeList::LoadNodeDirectory(const CRkDb2AppLib& appLib, rk::db2::Sqlca& 
     unsigned char localRecord[nodeinfo::kSize];
     rk::directory::BuildLocalNodeRecord(defaultInstance, localRecord);
 
-    Entries loaded;
+    NodeEntries loaded;
     loaded.push_back(std::make_unique<const CRkNodeEntry>(localRecord, defaultInstanceName));
 
     unsigned short handle = 0;
@@ -71,7 +71,7 @@ bool CRkNodeList::LoadNodeDirectory(const CRkDb2AppLib& appLib, rk::db2::Sqlca& 
     return true;
 }
 
-void CRkNodeList::Replace(Entries loaded)
+void CRkNodeList::Replace(NodeEntries loaded)
 {
     std::unordered_map<std::string_view, const CRkNodeEntry*> firstByName;
     firstByName.reserve(loaded.size());

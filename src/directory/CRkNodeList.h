@@ -17,7 +17,7 @@ class CRkDb2AppLib;
 // directory's entries, as the last node directory load found them.
 class CRkNodeList {
 public:
-    using Entries = std::vector<std::unique_ptr<const CRkNodeEntry>>;
+    using NodeEntries = std::vector<std::unique_ptr<const CRkNodeEntry>>;
 
     // The default instance of every load is read from `profile`.
     explicit CRkNodeList(rk::platform::ProfileRegistry& profile = rk::platform::SystemProfileRegistry())
@@ -41,13 +41,13 @@ public:
     // population looks up the node of every database it lists.
     const CRkNodeEntry* FindNode(std::string_view nodeName) const;
 
-    const Entries& GetEntries() const { return m_entries; }
+    const NodeEntries& Entries() const { return m_entries; }
 
 private:
     // Takes `loaded` as the list's entries, with their index.
-    void Replace(Entries loaded);
+    void Replace(NodeEntries loaded);
 
-    Entries m_entries;
+    NodeEntries m_entries;
     rk::platform::ProfileRegistry& m_profile;
     // Each node name's first entry, keyed by that entry's own name.
     std::unordered_map<std::string_view, const CRkNodeEntry*> m_firstByName;

@@ -17,24 +17,9 @@ struct Slot {
     std::string_view (CRkDatabaseEntry::*text)() const;
 };
 
-// In ascending order of offset, which is not the order of the entry's fields.
-constexpr Slot kSlots[] = {
-    {RKDB2_DETAILS_DATABASE_NAME_OFFSET, sizeof(DatabaseDetails::databaseName), &CRkDatabaseEntry::databaseName},
-    {RKDB2_DETAILS_HOST_NAME_OFFSET, sizeof(DatabaseDetails::hostName), &CRkDatabaseEntry::hostName},
-    {RKDB2_DETAILS_SERVICE_NAME_OFFSET, sizeof(DatabaseDetails::serviceName), &CRkDatabaseEntry::serviceName},
-    {RKDB2_DETAILS_INSTANCE_NAME_OFFSET, sizeof(DatabaseDetails::instanceName), &CRkDatabaseEntry::instanceName},
-    {RKDB2_DETAILS_ALIAS_OFFSET, sizeof(DatabaseDetails::alias), &CRkDatabaseEntry::alias},
-    {RKDB2_DETAILS_DRIVE_PATH_OFFSET, sizeof(DatabaseDetails::drivePath), &CRkDatabaseEntry::drivePath},
-    {RKDB2_DETAILS_INTERNAL_NAME_OFFSET, sizeof(DatabaseDetails::internalName), &CRkDatabaseEntry::internalName},
-    {RKDB2_DETAILS_NODE_NAME_OFFSET, sizeof(DatabaseDetails::nodeName), &CRkDatabaseEntry::nodeName},
-    {RKDB2_DETAILS_DATABASE_TYPE_OFFSET, sizeof(DatabaseDetails::databaseType), &CRkDatabaseEntry::databaseType},
-    {RKDB2_DETAILS_COMMENT_OFFSET, sizeof(DatabaseDetails::comment), &CRkDatabaseEntry::comment},
-    {RKDB2_DETAILS_ENTRY_TYPE_OFFSET, sizeof(DatabaseDetails::entryType), &CRkDatabaseEntry::entryType},
-    {RKDB2_DETAILS_AUTHENTICATION_OFFSET, sizeof(DatabaseDetails::authentication), &CRkDatabaseEntry::authentication},
-    {RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, sizeof(DatabaseDetails::altHostName), &CRkDatabaseEntry::altHostName},
-    {RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET, sizeof(DatabaseDetails::altPortNumber), &CRkDatabaseEntry::altPortNumber},
-    {RKDB2_DETAILS_PLATFORM_OFFSET, sizeof(DatabaseDetails::platform), &CRkDatabaseEntry::platform},
-};
+#define RK_DETAILS_SLOT(field, Field, offset, label) {offset, sizeof(DatabaseDetails::field), &CRkDatabaseEntry::Field},
+constexpr Slot kSlots[] = {RKDB2_DETAILS_FIELDS(RK_DETAILS_SLOT)};
+#undef RK_DETAILS_SLOT
 constexpr std::size_t kSlotCount = sizeof kSlots / sizeof kSlots[0];
 
 constexpr bool SlotsTileTheRecord()

@@ -42,7 +42,7 @@ bool ScanNewerRoute(const CRkDb2AppLib& appLib, const CRkNodeList& nodes, Sqlca&
             return static_cast<const unsigned char*>(next.poDbDirEntry);
         },
         [&](const unsigned char* record) {
-            entries.push_back(std::make_unique<const CRkDatabaseEntry>(record, DirectoryRecordLayout::Extended, nodes));
+            entries.push_back(std::make_unique<const CRkDatabaseEntry>(record, DirectoryRecordLayout::kExtended, nodes));
         },
         [&](Sqlca& closeCa) {
             db2::DbDirCloseScanParams close{};
@@ -73,7 +73,7 @@ bool ScanOlderRoute(const CRkDb2AppLib& appLib, const CRkNodeList& nodes, Sqlca&
             return static_cast<const unsigned char*>(record);
         },
         [&](const unsigned char* record) {
-            entries.push_back(std::make_unique<const CRkDatabaseEntry>(record, DirectoryRecordLayout::Basic, nodes));
+            entries.push_back(std::make_unique<const CRkDatabaseEntry>(record, DirectoryRecordLayout::kBasic, nodes));
         },
         [&](Sqlca& closeCa) { appLib.sqledcls_api(handle, &closeCa); });
 }
@@ -84,13 +84,13 @@ DatabaseDirectoryRoute ChooseRoute(const CRkDb2AppLib& appLib)
 {
     const bool complete = appLib.db2DbDirOpenScan != nullptr && appLib.db2DbDirGetNextEntry != nullptr &&
                           appLib.db2DbDirCloseScan != nullptr;
-    return complete ? DatabaseDirectoryRoute::Newer : DatabaseDirectoryRoute::Older;
+    return complete ? DatabaseDirectoryRoute::kNewer : DatabaseDirectoryRoute::kOlder;
 }
 
 bool ScanDatabaseDirectory(const CRkDb2AppLib& appLib, const CRkNodeList& nodes, Sqlca& ca,
                            CRkDatabaseEntries& entries)
 {
-    if (ChooseRoute(appLib) == DatabaseDirectoryRoute::Newer)
+    if (ChooseRoute(appLib) == DatabaseDirectoryRoute::kNewer)
         return ScanNewerRoute(appLib, nodes, ca, entries);
     return ScanOlderRoute(appLib, nodes, ca, entries);
 }

@@ -9,7 +9,7 @@ class CRkNodeList;
 namespace rk::directory {
 
 // Which directory interface a scan of the system database directory uses.
-enum class DatabaseDirectoryRoute { Newer, Older };
+enum class DatabaseDirectoryRoute { kNewer, kOlder };
 
 // The newer db2DbDir interface needs all three of its entry points; a client
 // lacking any of them is scanned through the older sqledosd family.

@@ -26,18 +26,18 @@ bool FetchAllAndClose(db2::Sqlca& ca, std::uint16_t count, Fetch fetch, Take tak
         explicit CloseOnFailure(Close& closeScan) : m_close(closeScan) {}
         ~CloseOnFailure()
         {
-            if (m_bArmed) {
+            if (m_armed) {
                 db2::Sqlca scratch{};
                 m_close(scratch);
             }
         }
         CloseOnFailure(const CloseOnFailure&) = delete;
         CloseOnFailure& operator=(const CloseOnFailure&) = delete;
-        void Disarm() { m_bArmed = false; }
+        void Disarm() { m_armed = false; }
 
     private:
         Close& m_close;
-        bool m_bArmed = true;
+        bool m_armed = true;
     } guard(close);
 
     for (std::uint32_t i = 0; i < count; ++i) {

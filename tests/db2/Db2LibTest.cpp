@@ -52,7 +52,7 @@ struct ListedLibrary {
 };
 
 #define RK_TEST_NAME(field, exportName, Fn, need) exportName,
-#define RK_TEST_REQUIRED(field, exportName, Fn, need) rk::db2::EntryPointNeed::need == rk::db2::EntryPointNeed::Required,
+#define RK_TEST_REQUIRED(field, exportName, Fn, need) rk::db2::EntryPointNeed::need == rk::db2::EntryPointNeed::kRequired,
 #define RK_TEST_FIELD_SET(field, exportName, Fn, need) lib.field != nullptr,
 
 // A library's row, taken whole from its list.
@@ -184,7 +184,7 @@ TEST(Db2LibLoad, ObjectNeverLoadedReleasesNothing)
     loader.Provide("db2app.dll", ExportsNamed(kApp.names));
     {
         CRkDb2AppLib app(loader);
-        EXPECT_EQ("db2app.dll", app.GetFileName());
+        EXPECT_EQ("db2app.dll", app.FileName());
     }
     EXPECT_TRUE(loader.calls.empty());
 }

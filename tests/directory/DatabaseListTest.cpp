@@ -63,14 +63,14 @@ TEST_F(DirectoryDatabaseList, FailedPopulationLeavesAFinishedWalkFinished)
     Fake().FailCall("db2DbDirGetNextEntry@12", 3, -1029); // the second fetch of this population
     EXPECT_FALSE(Populate());
     EXPECT_EQ(nullptr, first);
-    EXPECT_EQ(2u, list.GetEntries().size()) << "the entry appended before the failure stays";
+    EXPECT_EQ(2u, list.Entries().size()) << "the entry appended before the failure stays";
     EXPECT_EQ(nullptr, list.Next()) << "the end stays the end when entries are appended behind it";
-    EXPECT_EQ(-1029, Sqlcode(list.GetSqlca()));
+    EXPECT_EQ(-1029, Sqlcode(list.Sqlca()));
 
     Catalog({"DB1"});
     ASSERT_TRUE(Populate());
     ASSERT_NE(nullptr, first);
-    EXPECT_EQ(list.GetEntries()[2].get(), first);
+    EXPECT_EQ(list.Entries()[2].get(), first);
 }
 
 // Mended: the handle's sqlca used to be read before any DB2 call filled it.
@@ -80,7 +80,7 @@ TEST(DirectoryDatabaseListCreation, SqlcaStartsZeroed)
     std::memset(storage, 0xA5, sizeof storage);
     auto* list = new (storage) CRkDatabaseList();
     const rk::db2::Sqlca zero{};
-    EXPECT_EQ(0, std::memcmp(zero.bytes, list->GetSqlca().bytes, sizeof zero.bytes));
+    EXPECT_EQ(0, std::memcmp(zero.bytes, list->Sqlca().bytes, sizeof zero.bytes));
     EXPECT_EQ(nullptr, list->Next());
     list->~CRkDatabaseList();
 }

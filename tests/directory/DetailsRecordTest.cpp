@@ -59,7 +59,7 @@ protected:
         ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
     }
 
-    CRkDatabaseEntry Entry(const DatabaseInfo& info, DirectoryRecordLayout layout = DirectoryRecordLayout::Extended)
+    CRkDatabaseEntry Entry(const DatabaseInfo& info, DirectoryRecordLayout layout = DirectoryRecordLayout::kExtended)
     {
         const Record bytes = DatabaseRecord(info);
         return CRkDatabaseEntry(bytes.data(), layout, nodes);
@@ -71,7 +71,7 @@ protected:
 TEST_F(DirectoryDetailsRecord, EmptyTextsWriteASingleNul)
 {
     // Basic layout: no alternate server. Node N9 is not catalogued: no node texts.
-    Write(Entry({"ORPHAN", "ORPHAN", "", "", "N9", "", "", '1', 255, 0, "alt", "1"}, DirectoryRecordLayout::Basic));
+    Write(Entry({"ORPHAN", "ORPHAN", "", "", "N9", "", "", '1', 255, 0, "alt", "1"}, DirectoryRecordLayout::kBasic));
     for (std::size_t offset : {RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET,
                                RKDB2_DETAILS_HOST_NAME_OFFSET, RKDB2_DETAILS_SERVICE_NAME_OFFSET,
                                RKDB2_DETAILS_INSTANCE_NAME_OFFSET, RKDB2_DETAILS_PLATFORM_OFFSET}) {

@@ -23,7 +23,7 @@ namespace {
 std::vector<std::string> NodeNames(const CRkNodeList& nodes)
 {
     std::vector<std::string> names;
-    for (const auto& node : nodes.GetEntries())
+    for (const auto& node : nodes.Entries())
         names.push_back(node->nodeName);
     return names;
 }
@@ -56,7 +56,7 @@ TEST_F(DirectoryNodeLoad, OtherOpenCodesFailWarningsIncluded)
         Fake().nodeOpenCode = code;
         EXPECT_FALSE(nodes.LoadNodeDirectory(app.Lib(), ca)) << code;
         EXPECT_EQ(code, Sqlcode(ca));
-        EXPECT_TRUE(nodes.GetEntries().empty());
+        EXPECT_TRUE(nodes.Entries().empty());
     }
     EXPECT_EQ((Calls{"sqlenops_api@12", "sqlenops_api@12", "sqlenops_api@12"}), Fake().calls);
 }
@@ -66,7 +66,7 @@ TEST_F(DirectoryNodeLoad, LocalNodeFirstThenTheDirectoryInOrderAndTheScanClosed)
     Fake().nodes = {NodeRecord({"N1", "h1", "1", "I1", "", 18}), NodeRecord({"N2", "h2", "2", "I2", "", 4})};
     ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
     EXPECT_EQ((std::vector<std::string>{"LOCAL", "N1", "N2"}), NodeNames(nodes));
-    EXPECT_EQ("h2", nodes.GetEntries()[2]->hostName) << "each record copied before the next fetch";
+    EXPECT_EQ("h2", nodes.Entries()[2]->hostName) << "each record copied before the next fetch";
     EXPECT_EQ((Calls{"sqlenops_api@12", "sqlengne_api@12 handle=7", "sqlengne_api@12 handle=7",
                      "sqlencls_api@8 handle=7"}),
               Fake().calls);
@@ -83,27 +83,27 @@ TEST_F(DirectoryNodeLoad, LocalNodeAndNodesWithoutInstanceGetTheDefaultInstanceR
     Fake().nodes = {NodeRecord({"N1", "h1", "1", "", "", 18}), NodeRecord({"N2", "h2", "2", "I2", "", 18}),
                     NodeRecord({"N3", "h3", "3", "", "", 18})};
     ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
-    const CRkNodeEntry& noDefault = *nodes.GetEntries()[0];
+    const CRkNodeEntry& noDefault = *nodes.Entries()[0];
     EXPECT_EQ("LOCAL", noDefault.nodeName);
     EXPECT_EQ("", noDefault.instanceName);
     EXPECT_EQ("Windows", noDefault.platform);
     EXPECT_EQ("", noDefault.hostName);
     EXPECT_EQ("", noDefault.serviceName);
-    EXPECT_EQ("", nodes.GetEntries()[1]->instanceName);
+    EXPECT_EQ("", nodes.Entries()[1]->instanceName);
     EXPECT_EQ(1, profile.reads);
 
     profile.defaultInstance = "DB2";
     ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
     EXPECT_EQ(2, profile.reads) << "once per load, however many nodes need it";
-    EXPECT_EQ("DB2", nodes.GetEntries()[0]->instanceName) << "read at every load";
-    EXPECT_EQ("DB2", nodes.GetEntries()[1]->instanceName);
-    EXPECT_EQ("I2", nodes.GetEntries()[2]->instanceName);
-    EXPECT_EQ("DB2", nodes.GetEntries()[3]->instanceName);
+    EXPECT_EQ("DB2", nodes.Entries()[0]->instanceName) << "read at every load";
+    EXPECT_EQ("DB2", nodes.Entries()[1]->instanceName);
+    EXPECT_EQ("I2", nodes.Entries()[2]->instanceName);
+    EXPECT_EQ("DB2", nodes.Entries()[3]->instanceName);
 
     profile.defaultInstance = "ABCDEFGHIJK";
     ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
-    EXPECT_EQ("ABCDEFGH", nodes.GetEntries()[0]->instanceName) << "the width of the instance-name array";
-    EXPECT_EQ("ABCDEFGHIJK", nodes.GetEntries()[1]->instanceName);
+    EXPECT_EQ("ABCDEFGH", nodes.Entries()[0]->instanceName) << "the width of the instance-name array";
+    EXPECT_EQ("ABCDEFGHIJK", nodes.Entries()[1]->instanceName);
 }
 
 TEST(DirectoryLocalNodeRecord, ZeroButNameInstanceAndOsType)
@@ -134,7 +134,7 @@ TEST_F(DirectoryNodeLoad, EachLoadReplacesThePreviousOne)
     ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
     ASSERT_NE(nullptr, nodes.FindNode("N1"));
     EXPECT_EQ("new.example.com", nodes.FindNode("N1")->hostName);
-    EXPECT_EQ(3u, nodes.GetEntries().size());
+    EXPECT_EQ(3u, nodes.Entries().size());
 }
 
 // Mended: a failed fetch used to leave the node scan open in the client.
@@ -165,19 +165,19 @@ struct RouteCase {
     bool extended;
 };
 
-const RouteCase kNewer{FakeRoute::Newer, "db2DbDirOpenScan@12 version=8020000 path=null",
+const RouteCase kNewer{FakeRoute::kNewer, "db2DbDirOpenScan@12 version=8020000 path=null",
                        "db2DbDirGetNextEntry@12 version=8020000 handle=11", "db2DbDirCloseScan@12 version=8020000 handle=11",
                        true};
-const RouteCase kOpenScanOnly{FakeRoute::OpenScanOnly, "sqledosd_api path=null", "sqledgne_api handle=11",
+const RouteCase kOpenScanOnly{FakeRoute::kOpenScanOnly, "sqledosd_api path=null", "sqledgne_api handle=11",
                               "sqledcls_api handle=11", false};
-const RouteCase kOlder{FakeRoute::Older, "sqledosd_api path=null", "sqledgne_api handle=11",
+const RouteCase kOlder{FakeRoute::kOlder, "sqledosd_api path=null", "sqledgne_api handle=11",
                        "sqledcls_api handle=11", false};
 
 const char* RouteName(FakeRoute route)
 {
     switch (route) {
-    case FakeRoute::Newer: return "Newer";
-    case FakeRoute::OpenScanOnly: return "OpenScanOnly";
+    case FakeRoute::kNewer: return "Newer";
+    case FakeRoute::kOpenScanOnly: return "OpenScanOnly";
     default: return "Older";
     }
 }
@@ -206,14 +206,14 @@ protected:
 
 TEST_P(DirectoryDatabaseScan, ReadsEveryRecordInOrderThroughItsRoute)
 {
-    EXPECT_EQ(GetParam().extended, rk::directory::ChooseRoute(app.Lib()) == rk::directory::DatabaseDirectoryRoute::Newer);
+    EXPECT_EQ(GetParam().extended, rk::directory::ChooseRoute(app.Lib()) == rk::directory::DatabaseDirectoryRoute::kNewer);
     AddDatabases({"SALES", "STOCK", "STAFF"});
     ASSERT_TRUE(Scan());
     ASSERT_EQ(3u, entries.size());
-    EXPECT_EQ("SALES", entries[0]->alias());
-    EXPECT_EQ("STOCK", entries[1]->alias());
-    EXPECT_EQ("STAFF", entries[2]->alias());
-    EXPECT_EQ(GetParam().extended ? "alt-STAFF" : "", entries[2]->altHostName());
+    EXPECT_EQ("SALES", entries[0]->Alias());
+    EXPECT_EQ("STOCK", entries[1]->Alias());
+    EXPECT_EQ("STAFF", entries[2]->Alias());
+    EXPECT_EQ(GetParam().extended ? "alt-STAFF" : "", entries[2]->AltHostName());
     const RouteCase& r = GetParam();
     EXPECT_EQ((Calls{r.open, r.fetch, r.fetch, r.fetch, r.close}), Fake().calls);
 }
@@ -263,7 +263,7 @@ TEST_P(DirectoryDatabaseScan, FailedFetchKeepsWhatWasAppendedAndClosesTheScan)
     EXPECT_FALSE(Scan());
     EXPECT_EQ(-1029, Sqlcode(ca)) << "the close must not overwrite the failed fetch's outcome";
     ASSERT_EQ(1u, entries.size());
-    EXPECT_EQ("DB1", entries[0]->alias());
+    EXPECT_EQ("DB1", entries[0]->Alias());
     const RouteCase& r = GetParam();
     EXPECT_EQ((Calls{r.open, r.fetch, r.fetch, r.close}), Fake().calls);
 }

@@ -159,7 +159,7 @@ protected:
     CRkDatabaseEntry Extended(const DatabaseInfo& info)
     {
         const Record record = DatabaseRecord(info);
-        return CRkDatabaseEntry(record.data(), DirectoryRecordLayout::Extended, nodes);
+        return CRkDatabaseEntry(record.data(), DirectoryRecordLayout::kExtended, nodes);
     }
 };
 
@@ -168,21 +168,21 @@ TEST_F(DirectoryDatabaseEntry, TakesItsFieldsAndJoinsItsNode)
     LoadNodes({{"DB2SRV1", "db2.example.com", "50000", "DB2", "", 18}});
     const CRkDatabaseEntry entry = Extended({"SAMPLE", "SAMPLEDB", "C:", "SQL00001", "DB2SRV1", "9.07",
                                              "Sample database", '1', 4, 0, "alt.example.com", "50001"});
-    EXPECT_EQ("SAMPLE", entry.alias());
-    EXPECT_EQ("SAMPLEDB", entry.databaseName());
-    EXPECT_EQ("C:", entry.drivePath());
-    EXPECT_EQ("SQL00001", entry.internalName());
-    EXPECT_EQ("DB2SRV1", entry.nodeName());
-    EXPECT_EQ("9.07", entry.databaseType());
-    EXPECT_EQ("Sample database", entry.comment());
-    EXPECT_EQ("SQL_REMOTE", entry.entryType());
-    EXPECT_EQ("At Server with encrypt", entry.authentication());
-    EXPECT_EQ("alt.example.com", entry.altHostName());
-    EXPECT_EQ("50001", entry.altPortNumber());
-    EXPECT_EQ("db2.example.com", entry.hostName());
-    EXPECT_EQ("50000", entry.serviceName());
-    EXPECT_EQ("DB2", entry.instanceName());
-    EXPECT_EQ("Linux", entry.platform());
+    EXPECT_EQ("SAMPLE", entry.Alias());
+    EXPECT_EQ("SAMPLEDB", entry.DatabaseName());
+    EXPECT_EQ("C:", entry.DrivePath());
+    EXPECT_EQ("SQL00001", entry.InternalName());
+    EXPECT_EQ("DB2SRV1", entry.NodeName());
+    EXPECT_EQ("9.07", entry.DatabaseType());
+    EXPECT_EQ("Sample database", entry.Comment());
+    EXPECT_EQ("SQL_REMOTE", entry.EntryType());
+    EXPECT_EQ("At Server with encrypt", entry.Authentication());
+    EXPECT_EQ("alt.example.com", entry.AltHostName());
+    EXPECT_EQ("50001", entry.AltPortNumber());
+    EXPECT_EQ("db2.example.com", entry.HostName());
+    EXPECT_EQ("50000", entry.ServiceName());
+    EXPECT_EQ("DB2", entry.InstanceName());
+    EXPECT_EQ("Linux", entry.Platform());
 }
 
 TEST_F(DirectoryDatabaseEntry, BasicRecordHasNoAlternateServer)
@@ -191,10 +191,10 @@ TEST_F(DirectoryDatabaseEntry, BasicRecordHasNoAlternateServer)
     const Record full = DatabaseRecord({"SAMPLE", "SAMPLE", "", "", "", "", "", '0', 255, 0, "alt", "1"});
     // Exactly the basic record's bytes: nothing behind them may be read.
     const Record basic(full.begin(), full.begin() + rk::db2::dbinfo::kBasicSize);
-    const CRkDatabaseEntry entry(basic.data(), DirectoryRecordLayout::Basic, nodes);
-    EXPECT_EQ("SAMPLE", entry.alias());
-    EXPECT_EQ("", entry.altHostName());
-    EXPECT_EQ("", entry.altPortNumber());
+    const CRkDatabaseEntry entry(basic.data(), DirectoryRecordLayout::kBasic, nodes);
+    EXPECT_EQ("SAMPLE", entry.Alias());
+    EXPECT_EQ("", entry.AltHostName());
+    EXPECT_EQ("", entry.AltPortNumber());
 }
 
 TEST_F(DirectoryDatabaseEntry, NodelessDatabaseOnPartitionZeroJoinsTheLocalNode)
@@ -202,17 +202,17 @@ TEST_F(DirectoryDatabaseEntry, NodelessDatabaseOnPartitionZeroJoinsTheLocalNode)
     profile.defaultInstance = "DB2";
     LoadNodes({{"N1", "h", "1", "I", "", 18}});
     const CRkDatabaseEntry local = Extended({"LOCALDB", "LOCALDB", "C:", "SQL00002", "", "", "", '0', 0, 0, "", ""});
-    EXPECT_EQ("LOCAL", local.nodeName());
-    EXPECT_EQ("DB2", local.instanceName());
-    EXPECT_EQ("Windows", local.platform());
-    EXPECT_EQ("", local.hostName());
-    EXPECT_EQ("", local.serviceName());
+    EXPECT_EQ("LOCAL", local.NodeName());
+    EXPECT_EQ("DB2", local.InstanceName());
+    EXPECT_EQ("Windows", local.Platform());
+    EXPECT_EQ("", local.HostName());
+    EXPECT_EQ("", local.ServiceName());
 
     const CRkDatabaseEntry partitioned = Extended({"PARTDB", "PARTDB", "C:", "", "", "", "x", '0', 0, 1, "", ""});
-    EXPECT_EQ("", partitioned.nodeName());
-    EXPECT_EQ("", partitioned.instanceName());
-    EXPECT_EQ("", partitioned.platform());
-    EXPECT_EQ("x", partitioned.comment());
+    EXPECT_EQ("", partitioned.NodeName());
+    EXPECT_EQ("", partitioned.InstanceName());
+    EXPECT_EQ("", partitioned.Platform());
+    EXPECT_EQ("x", partitioned.Comment());
 }
 
 TEST_F(DirectoryDatabaseEntry, UnmatchedNodeLeavesTheNodeTextsEmpty)
@@ -220,12 +220,12 @@ TEST_F(DirectoryDatabaseEntry, UnmatchedNodeLeavesTheNodeTextsEmpty)
     LoadNodes({{"N1", "h1", "1", "I1", "", 18}});
     for (const char* node : {"N2", "n1", "N"}) {
         const CRkDatabaseEntry entry = Extended({"DB", "DB", "", "", node, "t", "c", '1', 1, 0, "", ""});
-        EXPECT_EQ(node, entry.nodeName());
-        EXPECT_EQ("", entry.hostName()) << node;
-        EXPECT_EQ("", entry.serviceName()) << node;
-        EXPECT_EQ("", entry.instanceName()) << node;
-        EXPECT_EQ("", entry.platform()) << node;
-        EXPECT_EQ("On Client", entry.authentication());
+        EXPECT_EQ(node, entry.NodeName());
+        EXPECT_EQ("", entry.HostName()) << node;
+        EXPECT_EQ("", entry.ServiceName()) << node;
+        EXPECT_EQ("", entry.InstanceName()) << node;
+        EXPECT_EQ("", entry.Platform()) << node;
+        EXPECT_EQ("On Client", entry.Authentication());
     }
 }
 
@@ -233,8 +233,8 @@ TEST_F(DirectoryDatabaseEntry, ZosNodeShowsTheDatabaseNameAsInstance)
 {
     LoadNodes({{"ZNODE", "mvs", "446", "DB2", "", 8}});
     const CRkDatabaseEntry entry = Extended({"ZALIAS", "DSNDB01", "", "", "ZNODE", "", "", '1', 2, 0, "", ""});
-    EXPECT_EQ("DSNDB01", entry.instanceName());
-    EXPECT_EQ("Z/OS", entry.platform());
+    EXPECT_EQ("DSNDB01", entry.InstanceName());
+    EXPECT_EQ("Z/OS", entry.Platform());
 }
 
 TEST_F(DirectoryDatabaseEntry, FindNodeComparesWholeNamesExactlyAndTakesTheFirst)

@@ -131,9 +131,9 @@ RecordingLoader::Exports FakeAppExports(FakeRoute route)
         {"sqlectnd_api", Entry(&Unused)},      {"sqlecadb_api", Entry(&Unused)},
         {"sqleuncn_api", Entry(&Unused)},      {"sqleuncd_api", Entry(&Unused)},
     };
-    if (route != FakeRoute::Older)
+    if (route != FakeRoute::kOlder)
         exports["db2DbDirOpenScan@12"] = Entry(&dbDirOpenScan);
-    if (route == FakeRoute::Newer) {
+    if (route == FakeRoute::kNewer) {
         exports["db2DbDirGetNextEntry@12"] = Entry(&dbDirGetNextEntry);
         exports["db2DbDirCloseScan@12"] = Entry(&dbDirCloseScan);
     }

@@ -51,9 +51,9 @@ inline constexpr std::uint16_t kFakeNodeScanHandle = 7;
 inline constexpr std::uint16_t kFakeDatabaseScanHandle = 11;
 
 enum class FakeRoute {
-    Newer,        // all three db2DbDir entry points
-    OpenScanOnly, // db2DbDirOpenScan without its two companions
-    Older,        // no db2DbDir entry points
+    kNewer,        // all three db2DbDir entry points
+    kOpenScanOnly, // db2DbDirOpenScan without its two companions
+    kOlder,        // no db2DbDir entry points
 };
 
 // db2app.dll's exports served by the fake for a client of the given kind.
@@ -64,19 +64,19 @@ RecordingLoader::Exports FakeSysExports();
 // db2app.dll served by the fake (reset first), loaded.
 class FakeAppLib {
 public:
-    explicit FakeAppLib(FakeRoute route = FakeRoute::Newer)
+    explicit FakeAppLib(FakeRoute route = FakeRoute::kNewer)
     {
         ResetFake();
         m_loader.Provide("db2app.dll", FakeAppExports(route));
-        m_bLoaded = m_lib.Load();
+        m_loaded = m_lib.Load();
     }
-    bool IsLoaded() const { return m_bLoaded; }
+    bool IsLoaded() const { return m_loaded; }
     const CRkDb2AppLib& Lib() const { return m_lib; }
 
 private:
     RecordingLoader m_loader;
     CRkDb2AppLib m_lib{m_loader};
-    bool m_bLoaded = false;
+    bool m_loaded = false;
 };
 
 } // namespace rk::test

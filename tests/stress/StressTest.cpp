@@ -40,10 +40,10 @@ constexpr int kRounds = 12;
 constexpr int kNodeCount = 12;
 constexpr int kDatabaseCount = 36;
 
-enum class Role { List, Catalog, Connect };
+enum class Role { kList, kCatalog, kConnect };
 // What each of the eight threads does.
-constexpr Role kRoles[] = {Role::List,    Role::List,    Role::List,    Role::List,
-                           Role::Catalog, Role::Catalog, Role::Connect, Role::Connect};
+constexpr Role kRoles[] = {Role::kList,    Role::kList,    Role::kList,    Role::kList,
+                           Role::kCatalog, Role::kCatalog, Role::kConnect, Role::kConnect};
 
 // Directory calls the stand-in fails with SQL1039C, counted over the whole
 // process: whichever population makes such a call fails, and only that one.
@@ -90,7 +90,7 @@ std::map<std::string, std::pair<int, int>> CataloguedDatabases()
 {
     std::map<std::string, std::pair<int, int>> names;
     for (int t = 0; t < static_cast<int>(std::size(kRoles)); ++t)
-        for (int round = 0; kRoles[t] == Role::Catalog && round < kRounds; ++round)
+        for (int round = 0; kRoles[t] == Role::kCatalog && round < kRounds; ++round)
             names[CataloguedName(t, round)] = {t, round};
     return names;
 }
@@ -343,9 +343,9 @@ TEST_F(Stress, EightThreadsAgreeWithTheStore)
     for (int t = 0; t < static_cast<int>(std::size(kRoles)); ++t)
         threads.emplace_back([this, t] {
             switch (kRoles[t]) {
-            case Role::List: return ListThread(t);
-            case Role::Catalog: return CatalogThread(t);
-            case Role::Connect: return ConnectThread();
+            case Role::kList: return ListThread(t);
+            case Role::kCatalog: return CatalogThread(t);
+            case Role::kConnect: return ConnectThread();
             }
         });
     for (auto& thread : threads)
@@ -354,9 +354,9 @@ TEST_F(Stress, EightThreadsAgreeWithTheStore)
     EXPECT_EQ(std::vector<std::string>{}, problems);
     EXPECT_EQ(kFailedPopulations, failedPopulations.load()) << "each failed call fails one population";
     const auto threadsOf = [](Role role) { return static_cast<int>(std::count(std::begin(kRoles), std::end(kRoles), role)); };
-    EXPECT_EQ(threadsOf(Role::List) * kRounds, walks.load());
-    EXPECT_EQ(threadsOf(Role::Connect) * kRounds, connections.load());
-    EXPECT_EQ(threadsOf(Role::Catalog) * kRounds, catalogues.load());
+    EXPECT_EQ(threadsOf(Role::kList) * kRounds, walks.load());
+    EXPECT_EQ(threadsOf(Role::kConnect) * kRounds, connections.load());
+    EXPECT_EQ(threadsOf(Role::kCatalog) * kRounds, catalogues.load());
     for (const char* name : {"db2app.dll", "db2sys.dll", "db2cli.dll"}) {
         EXPECT_EQ(1, log.Count(std::string("load ") + name)) << name;
         EXPECT_EQ(0, log.Count(std::string("unload ") + name)) << name;

@@ -28,20 +28,20 @@ public:
     {
 #if defined(_WIN32)
         m_input = ::GetStdHandle(STD_INPUT_HANDLE);
-        m_bActive = ::GetConsoleMode(m_input, &m_mode) != 0 &&
+        m_active = ::GetConsoleMode(m_input, &m_mode) != 0 &&
                     ::SetConsoleMode(m_input, m_mode & ~static_cast<DWORD>(ENABLE_ECHO_INPUT)) != 0;
 #else
-        m_bActive = ::isatty(STDIN_FILENO) != 0 && ::tcgetattr(STDIN_FILENO, &m_mode) == 0;
-        if (m_bActive) {
+        m_active = ::isatty(STDIN_FILENO) != 0 && ::tcgetattr(STDIN_FILENO, &m_mode) == 0;
+        if (m_active) {
             termios silent = m_mode;
             silent.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-            m_bActive = ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent) == 0;
+            m_active = ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent) == 0;
         }
 #endif
     }
     ~EchoOff()
     {
-        if (!m_bActive)
+        if (!m_active)
             return;
 #if defined(_WIN32)
         ::SetConsoleMode(m_input, m_mode);
@@ -52,10 +52,10 @@ public:
     EchoOff(const EchoOff&) = delete;
     EchoOff& operator=(const EchoOff&) = delete;
 
-    bool IsTerminal() const { return m_bActive; }
+    bool IsTerminal() const { return m_active; }
 
 private:
-    bool m_bActive = false;
+    bool m_active = false;
 #if defined(_WIN32)
     HANDLE m_input = nullptr;
     DWORD m_mode = 0;

@@ -6,25 +6,9 @@ namespace rkdb2 {
 
 const std::array<DetailsField, kDetailsFieldCount>& DetailsFields()
 {
-    static const std::array<DetailsField, kDetailsFieldCount> fields = {{
-        {"alias", "Alias", RKDB2_DETAILS_ALIAS_OFFSET, sizeof(DatabaseDetails::alias)},
-        {"databaseName", "Database name", RKDB2_DETAILS_DATABASE_NAME_OFFSET, sizeof(DatabaseDetails::databaseName)},
-        {"hostName", "Host name", RKDB2_DETAILS_HOST_NAME_OFFSET, sizeof(DatabaseDetails::hostName)},
-        {"serviceName", "Service name", RKDB2_DETAILS_SERVICE_NAME_OFFSET, sizeof(DatabaseDetails::serviceName)},
-        {"drivePath", "Drive or path", RKDB2_DETAILS_DRIVE_PATH_OFFSET, sizeof(DatabaseDetails::drivePath)},
-        {"internalName", "Internal name", RKDB2_DETAILS_INTERNAL_NAME_OFFSET, sizeof(DatabaseDetails::internalName)},
-        {"nodeName", "Node name", RKDB2_DETAILS_NODE_NAME_OFFSET, sizeof(DatabaseDetails::nodeName)},
-        {"instanceName", "Instance", RKDB2_DETAILS_INSTANCE_NAME_OFFSET, sizeof(DatabaseDetails::instanceName)},
-        {"databaseType", "Database type", RKDB2_DETAILS_DATABASE_TYPE_OFFSET, sizeof(DatabaseDetails::databaseType)},
-        {"comment", "Comment", RKDB2_DETAILS_COMMENT_OFFSET, sizeof(DatabaseDetails::comment)},
-        {"entryType", "Entry type", RKDB2_DETAILS_ENTRY_TYPE_OFFSET, sizeof(DatabaseDetails::entryType)},
-        {"authentication", "Authentication", RKDB2_DETAILS_AUTHENTICATION_OFFSET,
-         sizeof(DatabaseDetails::authentication)},
-        {"altHostName", "Alternate host", RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, sizeof(DatabaseDetails::altHostName)},
-        {"altPortNumber", "Alternate port", RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET,
-         sizeof(DatabaseDetails::altPortNumber)},
-        {"platform", "Platform", RKDB2_DETAILS_PLATFORM_OFFSET, sizeof(DatabaseDetails::platform)},
-    }};
+#define RKDB2_DETAILS_FIELD(field, Field, offset, label) {#field, label, offset, sizeof(DatabaseDetails::field)},
+    static const std::array<DetailsField, kDetailsFieldCount> fields = {{RKDB2_DETAILS_FIELDS(RKDB2_DETAILS_FIELD)}};
+#undef RKDB2_DETAILS_FIELD
     return fields;
 }
 

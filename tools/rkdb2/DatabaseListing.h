@@ -11,7 +11,7 @@
 
 namespace rkdb2 {
 
-// One slot of the DatabaseDetails record, in the order a person reads them.
+// One slot of the DatabaseDetails record.
 struct DetailsField {
     const char* key;   // the field's name, as in the library's header
     const char* label; // for people
@@ -22,11 +22,10 @@ struct DetailsField {
 inline constexpr std::size_t kDetailsFieldCount = 15;
 const std::array<DetailsField, kDetailsFieldCount>& DetailsFields();
 
-// Indices into DetailsFields().
-enum DetailsIndex : std::size_t {
-    kAlias, kDatabaseName, kHostName, kServiceName, kDrivePath, kInternalName, kNodeName, kInstanceName,
-    kDatabaseType, kComment, kEntryType, kAuthentication, kAltHostName, kAltPortNumber, kPlatform,
-};
+// Indices into DetailsFields(), in the record's order.
+#define RKDB2_DETAILS_INDEX(field, Field, offset, label) k##Field,
+enum DetailsIndex : std::size_t { RKDB2_DETAILS_FIELDS(RKDB2_DETAILS_INDEX) };
+#undef RKDB2_DETAILS_INDEX
 
 using DatabaseFields = std::array<std::string, kDetailsFieldCount>;
 
