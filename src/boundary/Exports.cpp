@@ -1,15 +1,14 @@
 // The eight exports. Each is a thin shell: it checks its handle, hands over
 // to the code that does the work, and never lets an exception escape.
 
-#if !defined(_WIN32)
-#  define RKDB2_API __attribute__((visibility("default")))
-#endif
 #include "rkdb2rova.h"
 
 #include <memory>
 #include <mutex>
 #include <string>
+#include <type_traits>
 
+#include "ExportList.h"
 #include "boundary/CatalogShells.h"
 #include "boundary/ModuleState.h"
 #include "boundary/TruncatingCopy.h"
@@ -20,6 +19,20 @@ using rk::boundary::LowSigned16;
 using rk::boundary::TruncatingCopy;
 
 namespace {
+
+// The list's names are the header's prototypes, of the header's pointer
+// types; on 32-bit x86 the list's argument bytes are what __stdcall pops, the
+// "@N" of the exported symbol.
+template <typename R, typename... Args>
+constexpr std::size_t StackBytes(R(RKDB2_CALL*)(Args...))
+{
+    return (0 + ... + ((sizeof(Args) + 3) / 4 * 4));
+}
+#define RK_CHECK_EXPORT(name, ordinal, bytes)                                                    \
+    static_assert(std::is_same_v<decltype(&::name), RKDB2_PFN_##name>, #name " has its type"); \
+    static_assert(sizeof(void*) != 4 || StackBytes(&::name) == (bytes), #name " pops its bytes");
+RK_EXPORTS(RK_CHECK_EXPORT)
+#undef RK_CHECK_EXPORT
 
 RkDatabaseEntry* ToHandle(const CRkDatabaseEntry* entry)
 {

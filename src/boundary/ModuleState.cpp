@@ -50,15 +50,3 @@ void ReleaseModuleState()
 }
 
 } // namespace rk::boundary
-
-#if !defined(_WIN32)
-namespace {
-
-// Linux tells a shared object nothing about why it goes: the objects are
-// released by the shared object's own finalizers, at dlclose and at exit.
-struct ReleaseAtUnload {
-    ~ReleaseAtUnload() { rk::boundary::ReleaseModuleState(); }
-} s_releaseAtUnload;
-
-} // namespace
-#endif

@@ -3,10 +3,12 @@
 
 if(RK_WINDOWS)
   add_test(NAME boundary/export_table
-    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/check-exports.sh windows ${CMAKE_OBJDUMP} $<TARGET_FILE:RkDb2Rova>)
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/check-exports.sh windows ${CMAKE_OBJDUMP} $<TARGET_FILE:RkDb2Rova>
+    ${RK_EXPORT_FILES_DIR}/exports.txt)
 else()
   add_test(NAME boundary/export_table
-    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/check-exports.sh native ${CMAKE_NM} $<TARGET_FILE:RkDb2Rova>)
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/check-exports.sh native ${CMAKE_NM} $<TARGET_FILE:RkDb2Rova>
+    ${RK_EXPORT_FILES_DIR}/exports.txt)
 endif()
 
 rk_test_program(boundary_tests

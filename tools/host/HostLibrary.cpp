@@ -63,14 +63,9 @@ HostLibrary::HostLibrary(const std::string& path) : m_library(path)
 {
     if (!m_library.IsLoaded())
         return;
-    Bind(CRkDatabaseListGetError, Export("CRkDatabaseListGetError"));
-    Bind(CRkDatabaseListNew, Export("CRkDatabaseListNew"));
-    Bind(CRkDatabaseListNext, Export("CRkDatabaseListNext"));
-    Bind(CRkDatabaseListPopulate, Export("CRkDatabaseListPopulate"));
-    Bind(CatalogDatabase, Export("CatalogDatabase"));
-    Bind(GetDatabaseDetails, Export("GetDatabaseDetails"));
-    Bind(RkConnect, Export("RkConnect"));
-    Bind(UncatalogDatabase, Export("UncatalogDatabase"));
+#define RK_HOST_BIND_EXPORT(name, ordinal, bytes) Bind(name, Export(#name));
+    RK_EXPORTS(RK_HOST_BIND_EXPORT)
+#undef RK_HOST_BIND_EXPORT
 }
 
 

@@ -1,10 +1,11 @@
 #pragma once
 // Loads the product library the way a host application does (LoadLibraryA,
-// GetProcAddress, FreeLibrary; dlopen natively) and resolves the eight
-// exports into typed pointers.
+// GetProcAddress, FreeLibrary; dlopen natively) and resolves the exports
+// into typed pointers.
 
 #include <string>
 
+#include "ExportList.h"
 #include "LoadedLibrary.h"
 #include "rkdb2rova.h"
 
@@ -24,14 +25,10 @@ public:
     // An export's address by name, or null.
     void* Export(const char* name) const { return m_library.Export(name); }
 
-    RKDB2_PFN_CRkDatabaseListGetError CRkDatabaseListGetError = nullptr;
-    RKDB2_PFN_CRkDatabaseListNew CRkDatabaseListNew = nullptr;
-    RKDB2_PFN_CRkDatabaseListNext CRkDatabaseListNext = nullptr;
-    RKDB2_PFN_CRkDatabaseListPopulate CRkDatabaseListPopulate = nullptr;
-    RKDB2_PFN_CatalogDatabase CatalogDatabase = nullptr;
-    RKDB2_PFN_GetDatabaseDetails GetDatabaseDetails = nullptr;
-    RKDB2_PFN_RkConnect RkConnect = nullptr;
-    RKDB2_PFN_UncatalogDatabase UncatalogDatabase = nullptr;
+    // One typed pointer per export, null where the library lacks it.
+#define RK_HOST_EXPORT_FIELD(name, ordinal, bytes) RKDB2_PFN_##name name = nullptr;
+    RK_EXPORTS(RK_HOST_EXPORT_FIELD)
+#undef RK_HOST_EXPORT_FIELD
 
 private:
     LoadedLibrary m_library;
