@@ -44,6 +44,12 @@ typedef struct RkDatabaseEntry RkDatabaseEntry;
  * a message buffer of at least this many bytes. */
 #define RKDB2_CONNECT_MESSAGE_MAX 32767
 
+/* CatalogDatabase names the node it catalogs after the first
+ * RKDB2_NODE_NAME_LENGTH characters of the host name, and gives it the
+ * service RKDB2_NODE_SERVICE (DB2's default port). */
+#define RKDB2_NODE_NAME_LENGTH 8
+#define RKDB2_NODE_SERVICE "50000"
+
 /* DatabaseDetails: the 1755-byte record GetDatabaseDetails writes. Fifteen
  * consecutive text slots, each holding its text followed by a NUL; bytes
  * behind a slot's NUL are left as they were. */
@@ -134,8 +140,9 @@ RKDB2_API RkDatabaseEntry *RKDB2_CALL CRkDatabaseListNext(RkDatabaseList *list);
  * success, 0 on failure (see CRkDatabaseListGetError). */
 RKDB2_API int RKDB2_CALL CRkDatabaseListPopulate(RkDatabaseList *list, RkDatabaseEntry **first);
 
-/* Ordinal 5. Catalogs a TCP/IP node named after the first eight characters
- * of `hostName`, with service "50000", then the database `databaseName`
+/* Ordinal 5. Catalogs a TCP/IP node named after the first
+ * RKDB2_NODE_NAME_LENGTH characters of `hostName`, with service
+ * RKDB2_NODE_SERVICE, then the database `databaseName`
  * (also its alias) at that node. 1 on success, with the empty text in
  * `message`; 0 otherwise, with the failure's text cut to `messageSize` bytes
  * (terminator included): "Failed to load db2app.dll" (or db2sys.dll), DB2's

@@ -4,11 +4,11 @@
 
 #include "db2/CRkCatalogApi.h"
 #include "db2/Db2Api.h"
+#include "rkdb2rova.h"
 
 namespace rk::catalog {
 namespace {
 
-constexpr std::size_t kNodeNameLength = 8;
 // The host name field holds the name and its terminator.
 constexpr std::size_t kMaxHostNameLength = db2::tcpip::kHostName.width - 1;
 
@@ -23,7 +23,7 @@ bool IsNull(const char* text, const char* what, std::string& message)
 
 } // namespace
 
-std::string NodeNameOf(const std::string& hostName) { return hostName.substr(0, kNodeNameLength); }
+std::string NodeNameOf(const std::string& hostName) { return hostName.substr(0, RKDB2_NODE_NAME_LENGTH); }
 
 bool CatalogDatabase(const char* hostName, const char* databaseName, std::string& message,
                      platform::LibraryLoader& loader)
@@ -42,7 +42,7 @@ bool CatalogDatabase(const char* hostName, const char* databaseName, std::string
     const std::string node = NodeNameOf(host);
 
     CRkCatalogApi api(loader);
-    const bool ok = api.LoadLibraries(message) && api.CatalogTcpipNode(node, host, kServiceName, message) &&
+    const bool ok = api.LoadLibraries(message) && api.CatalogTcpipNode(node, host, RKDB2_NODE_SERVICE, message) &&
                     api.CatalogRemoteDatabase(database, node, message);
     if (ok)
         message.clear();

@@ -9,10 +9,8 @@
 
 namespace rk::catalog {
 
-// The service name every catalogued TCP/IP node gets: DB2's default port.
-inline constexpr const char* kServiceName = "50000";
-
-// The node name of a host: its first 8 characters, taken unchanged. DB2
+// The node name of a host: its first RKDB2_NODE_NAME_LENGTH characters, taken
+// unchanged. DB2
 // refuses many of them (dots, a leading digit); hosts uncatalog by this same
 // name, so it stays as it is.
 std::string NodeNameOf(const std::string& hostName);

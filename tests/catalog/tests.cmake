@@ -29,3 +29,15 @@ add_test(NAME catalog/rkdb2_list_damaged COMMAND rkdb2 ${rkdb2_client} list)
 set_tests_properties(catalog/rkdb2_list_damaged PROPERTIES
   ENVIRONMENT "RKDB2_SIM_HOME=${CMAKE_CURRENT_LIST_DIR}/damaged-store;${rkdb2_path}"
   PASS_REGULAR_EXPRESSION "SQL1038C  An I/O error occurred while accessing the node directory.  \\(nodes.txt, line 4: \\[database\\] blocks do not belong in this file\\)")
+# A database step that fails after the node step: rkdb2 says the node stays
+# and how to remove it. The alias SAMPLE is in the copied store already.
+set(rkdb2_catalog_store ${CMAKE_CURRENT_BINARY_DIR}/rkdb2-catalog-store)
+add_test(NAME catalog/rkdb2_catalog_store_copy
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/tests/directory/rkdb2-store ${rkdb2_catalog_store})
+add_test(NAME catalog/rkdb2_catalog_store_remove COMMAND ${CMAKE_COMMAND} -E rm -rf ${rkdb2_catalog_store})
+set_tests_properties(catalog/rkdb2_catalog_store_copy PROPERTIES FIXTURES_SETUP rkdb2_catalog_store)
+set_tests_properties(catalog/rkdb2_catalog_store_remove PROPERTIES FIXTURES_CLEANUP rkdb2_catalog_store)
+add_test(NAME catalog/rkdb2_catalog_node_left_behind COMMAND rkdb2 ${rkdb2_client} catalog warehouse7 SAMPLE)
+set_tests_properties(catalog/rkdb2_catalog_node_left_behind PROPERTIES FIXTURES_REQUIRED rkdb2_catalog_store
+  ENVIRONMENT "RKDB2_SIM_HOME=${rkdb2_catalog_store};${rkdb2_path}"
+  PASS_REGULAR_EXPRESSION "SQL1005N .*The node warehous was catalogued before the database step failed, and it stays catalogued: a later catalog at host warehouse7 fails until it is removed, with DB2's command line: db2 uncatalog node warehous")

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "Command.h"
@@ -12,7 +13,21 @@ namespace {
 
 // DB2's error text has at most 1022 characters.
 constexpr int kMessageSize = 1024;
-constexpr std::size_t kNodeNameLength = 8;
+constexpr std::size_t kNodeNameLength = RKDB2_NODE_NAME_LENGTH;
+
+// The codes of the failures of the database step, which comes after the node
+// step has catalogued the node: invalid alias or name, alias already there,
+// an I/O error on the database directory (Windows, UNIX), eight scans open.
+bool IsDatabaseStepFailure(const std::string& message)
+{
+    static const char* const kCodes[] = {"SQL1000N", "SQL1001N", "SQL1005N", "SQL1039C", "SQL10004C", "SQL1056N"};
+    for (const char* code : kCodes) {
+        const std::size_t length = std::strlen(code);
+        if (message.compare(0, length, code) == 0 && (message.size() == length || message[length] == ' '))
+            return true;
+    }
+    return false;
+}
 
 // DB2's rule for node names: 1 to 8 letters, digits, @, # or $, the first
 // not a digit.
@@ -47,20 +62,26 @@ int RunCatalog(rk::host::HostLibrary& library, const rkdb2::Arguments& args)
     const std::string node = host.substr(0, kNodeNameLength);
     char message[kMessageSize] = {};
     if (library.CatalogDatabase(host.c_str(), database.c_str(), message, kMessageSize) == 1) {
-        std::printf("Catalogued database %s at node %s (host %s, service 50000).\n", database.c_str(), node.c_str(),
-                    host.c_str());
+        std::printf("Catalogued database %s at node %s (host %s, service %s).\n", database.c_str(), node.c_str(),
+                    host.c_str(), RKDB2_NODE_SERVICE);
         return 0;
     }
     std::fprintf(stderr, "rkdb2: cannot catalog database %s at host %s:\n%s\n", database.c_str(), host.c_str(),
                  Text(message).c_str());
-    if (!IsValidNodeName(node))
+    if (IsDatabaseStepFailure(message))
         std::fprintf(stderr,
-                     "\nThe node name is the first 8 characters of the host name, here \"%s\". DB2 takes only node "
+                     "\nThe node %s was catalogued before the database step failed, and it stays catalogued: a "
+                     "later catalog at host %s fails until it is removed, with DB2's command line: "
+                     "db2 uncatalog node %s\n",
+                     node.c_str(), host.c_str(), node.c_str());
+    else if (!IsValidNodeName(node))
+        std::fprintf(stderr,
+                     "\nThe node name is the first %d characters of the host name, here \"%s\". DB2 takes only node "
                      "names of letters, digits, @, # and $ that do not start with a digit, so it refuses this one "
                      "(host names with dots and IP addresses always give such names). Catalog by a host name of at "
-                     "most 8 such characters instead: an alias of the server in the hosts file serves (/etc/hosts, "
+                     "most %d such characters instead: an alias of the server in the hosts file serves (/etc/hosts, "
                      "or C:\\Windows\\System32\\drivers\\etc\\hosts).\n",
-                     node.c_str());
+                     static_cast<int>(kNodeNameLength), node.c_str(), static_cast<int>(kNodeNameLength));
     return 1;
 }
 
