@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include "FakeDirectoryClient.h"
+#include "FakeProfileRegistry.h"
 #include "directory/CRkDatabaseList.h"
 #include "directory/CRkNodeList.h"
 #include "directory/DatabaseDetailsRecord.h"
@@ -36,7 +37,8 @@ void PopulateAndWalk(benchmark::State& state)
 {
     rk::test::FakeAppLib app;
     FillDirectories(static_cast<int>(state.range(0)));
-    CRkNodeList nodes;
+    rk::test::FakeProfileRegistry profile;
+    CRkNodeList nodes{profile};
     char record[RKDB2_DETAILS_SIZE];
     for (auto _ : state) {
         CRkDatabaseList list;

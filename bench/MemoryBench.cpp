@@ -23,7 +23,7 @@ void MemoryPerEntry(benchmark::State& state)
 {
     const int databases = static_cast<int>(state.range(0));
     UseStore(databases, databases / 10);
-    CRkNodeList nodes;
+    CRkNodeList nodes{rk::platform::SystemProfileRegistry()};
     CRkDatabaseList warmUp;
     PopulateAndWalk(warmUp, nodes);  // the node list and the stand-in's own state settle
     long long bytes = 0;
@@ -47,7 +47,7 @@ BENCHMARK(MemoryPerEntry)->Arg(10000)->Iterations(3)->Unit(benchmark::kMilliseco
 void Repopulations(benchmark::State& state)
 {
     UseStore(1000, 100);
-    CRkNodeList nodes;
+    CRkNodeList nodes{rk::platform::SystemProfileRegistry()};
     long long growth = 0;
     for (auto _ : state) {
         long long afterFirst = 0;

@@ -59,7 +59,7 @@ void UseStore(int databases, int nodes) { rk::test::SetEnv("RKDB2_SIM_HOME", Sto
 
 const CRkDb2AppLib& App()
 {
-    static CRkDb2AppLib app;
+    static CRkDb2AppLib app{rk::platform::SystemLibraryLoader()};
     if (!app.Load())
         std::abort();
     return app;

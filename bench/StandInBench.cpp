@@ -48,7 +48,7 @@ void PopulationAgainstBareScan(benchmark::State& state)
     const int databases = static_cast<int>(state.range(0));
     const int nodes = static_cast<int>(state.range(1));
     UseStore(databases, nodes);
-    CRkNodeList nodeList;
+    CRkNodeList nodeList{rk::platform::SystemProfileRegistry()};
     double bare = 0;
     double population = 0;
     bool bareFirst = true;
@@ -91,10 +91,10 @@ void TenfoldDirectory(benchmark::State& state)
     struct Size {
         int databases;
         int nodes;
-        CRkNodeList nodeList;
+        CRkNodeList nodeList{rk::platform::SystemProfileRegistry()};
         double population = 0;
         double bare = 0;
-    } sizes[] = {{6500, 650, {}, 0, 0}, {65000, 6500, {}, 0, 0}};
+    } sizes[] = {{6500, 650}, {65000, 6500}};
     for (auto _ : state) {
         for (Size& size : sizes) {
             UseStore(size.databases, size.nodes);
@@ -131,13 +131,13 @@ void CatalogRoundTrip(benchmark::State& state)
 {
     UseStore(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     App();
-    static CRkDb2SysLib sys;
+    static CRkDb2SysLib sys{rk::platform::SystemLibraryLoader()};
     if (!sys.Load())
         std::abort();
     std::string message;
     for (auto _ : state) {
-        if (!rk::catalog::CatalogDatabase("benchhost", "BENCHDB", message) ||
-            !rk::catalog::UncatalogDatabase("BENCHDB", "benchhos", message))
+        if (!rk::catalog::CatalogDatabase("benchhost", "BENCHDB", message, rk::platform::SystemLibraryLoader()) ||
+            !rk::catalog::UncatalogDatabase("BENCHDB", "benchhos", message, rk::platform::SystemLibraryLoader()))
             std::abort();
     }
 }
@@ -147,7 +147,7 @@ BENCHMARK(CatalogRoundTrip)->Args({100, 10})->Args({10000, 1000})->Unit(benchmar
 void ConnectSqlite(benchmark::State& state)
 {
     rk::test::SetEnv("ODBCSYSINI", RK_ODBC_DIR);
-    static CRkDb2CliLib cli;
+    static CRkDb2CliLib cli{rk::platform::SystemLibraryLoader()};
     char dbmsName[RKDB2_DBMS_NAME_SIZE];
     static char message[RKDB2_CONNECT_MESSAGE_MAX];
     for (auto _ : state) {

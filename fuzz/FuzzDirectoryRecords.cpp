@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "FakeDirectoryClient.h"
+#include "FakeProfileRegistry.h"
 #include "directory/CRkDatabaseEntry.h"
 #include "directory/CRkNodeList.h"
 #include "directory/DatabaseDetailsRecord.h"
@@ -52,7 +53,8 @@ void CheckDetails(const CRkDatabaseEntry& entry)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static rk::test::FakeAppLib app;
-    static CRkNodeList nodes;
+    static rk::test::FakeProfileRegistry profile;
+    static CRkNodeList nodes{profile};
 
     rk::test::Fake().nodes = {Slice(data, size, rk::db2::nodeinfo::kSize)};
     rk::test::Record database = Slice(data, size, rk::db2::dbinfo::kExtendedSize);

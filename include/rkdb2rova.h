@@ -146,8 +146,10 @@ RKDB2_API int RKDB2_CALL CRkDatabaseListPopulate(RkDatabaseList *list, RkDatabas
  * (also its alias) at that node. 1 on success, with the empty text in
  * `message`; 0 otherwise, with the failure's text cut to `messageSize` bytes
  * (terminator included): "Failed to load db2app.dll" (or db2sys.dll), DB2's
- * error text of the failed step, or the library's own text for a refused
- * argument. A node catalogued before a failed database step stays.
+ * error text of the failed step, the library's own text for a refused
+ * argument, or, when the library itself fails (out of memory), its own text
+ * saying so and what may have been changed. A node catalogued before a
+ * failed database step stays.
  * A null `message` or a `messageSize` below 1 does nothing and returns 0; a
  * null text or a host name of more than 255 characters is refused before
  * any DB2 call. DB2 refuses node names with dots or a leading digit: pass a
@@ -167,7 +169,9 @@ RKDB2_API void RKDB2_CALL GetDatabaseDetails(RkDatabaseEntry *entry, char *recor
  * terminator, so pass a buffer of that size. `dataSource`, `user` and
  * `password` reach SQLConnect unchanged; a null user and password leave the
  * credentials to the data source. A null `dbmsName` or `message` refuses
- * the test: 0, and nothing is written. */
+ * the test: 0, and nothing is written. When db2cli.dll cannot be loaded or
+ * lacks one of its CLI entry points, no test is made: 0, and neither
+ * `dbmsName` nor `message` is written. */
 RKDB2_API int RKDB2_CALL RkConnect(const char *dataSource, const char *user, const char *password,
                                    char *dbmsName, char *message);
 

@@ -4,6 +4,7 @@
 
 #include "boundary/TruncatingCopy.h"
 #include "catalog/CatalogOperations.h"
+#include "catalog/CatalogTexts.h"
 
 namespace rk::boundary {
 namespace {
@@ -11,16 +12,23 @@ namespace {
 using Operation = bool (*)(const char*, const char*, std::string&, platform::LibraryLoader&);
 
 // Both exports: refuse a buffer that cannot take a message before anything
-// else, then run the operation and copy its message with truncation.
-int RunWithMessage(Operation operation, const char* first, const char* second, char* message, int messageSize,
-                   platform::LibraryLoader& loader)
+// else, then run the operation and copy its message with truncation. An
+// exception from inside gets the operation's fixed text, copied without
+// allocating.
+int RunWithMessage(Operation operation, const char* failedInsideText, const char* first, const char* second,
+                   char* message, int messageSize, platform::LibraryLoader& loader)
 {
     if (message == nullptr || messageSize < 1)
         return 0;
-    std::string text;
-    const bool ok = operation(first, second, text, loader);
-    TruncatingCopy(text, message, messageSize);
-    return ok ? 1 : 0;
+    try {
+        std::string text;
+        const bool ok = operation(first, second, text, loader);
+        TruncatingCopy(text, message, messageSize);
+        return ok ? 1 : 0;
+    } catch (...) {
+        TruncatingCopy(failedInsideText, message, messageSize);
+        return 0;
+    }
 }
 
 } // namespace
@@ -28,13 +36,13 @@ int RunWithMessage(Operation operation, const char* first, const char* second, c
 int CatalogDatabaseShell(const char* hostName, const char* databaseName, char* message, int messageSize,
                          platform::LibraryLoader& loader)
 {
-    return RunWithMessage(catalog::CatalogDatabase, hostName, databaseName, message, messageSize, loader);
+    return RunWithMessage(catalog::CatalogDatabase, catalog::kCatalogFailedInsideText, hostName, databaseName, message, messageSize, loader);
 }
 
 int UncatalogDatabaseShell(const char* alias, const char* nodeName, char* message, int messageSize,
                            platform::LibraryLoader& loader)
 {
-    return RunWithMessage(catalog::UncatalogDatabase, alias, nodeName, message, messageSize, loader);
+    return RunWithMessage(catalog::UncatalogDatabase, catalog::kUncatalogFailedInsideText, alias, nodeName, message, messageSize, loader);
 }
 
 } // namespace rk::boundary

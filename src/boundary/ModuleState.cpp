@@ -2,6 +2,9 @@
 
 #include <new>
 
+#include "platform/DynamicLibrary.h"
+#include "platform/ProfileRegistry.h"
+
 namespace {
 
 // Storage for one module-wide object: constructed into it when the module is
@@ -11,7 +14,11 @@ namespace {
 template <typename T>
 class ModuleObject {
 public:
-    ModuleObject() { new (m_storage) T(); }
+    template <typename... Args>
+    explicit ModuleObject(Args&... args)
+    {
+        new (m_storage) T(args...);
+    }
     ModuleObject(const ModuleObject&) = delete;
     ModuleObject& operator=(const ModuleObject&) = delete;
 
@@ -22,8 +29,10 @@ private:
     alignas(T) unsigned char m_storage[sizeof(T)];
 };
 
-ModuleObject<CRkNodeList> s_nodeList;
-ModuleObject<CRkDb2Client> s_db2Client;
+// The module's objects reach the real system: the machine's profile
+// registry and the system's dynamic loader.
+ModuleObject<CRkNodeList> s_nodeList{rk::platform::SystemProfileRegistry()};
+ModuleObject<CRkDb2Client> s_db2Client{rk::platform::SystemLibraryLoader()};
 ModuleObject<CRkDatabaseListRegistry> s_databaseLists;
 
 bool s_released = false;

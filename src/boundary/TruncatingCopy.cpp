@@ -5,7 +5,7 @@
 
 namespace rk::boundary {
 
-void TruncatingCopy(const std::string& text, char* buffer, int size)
+void TruncatingCopy(std::string_view text, char* buffer, int size)
 {
     if (buffer == nullptr || size < 1)
         return;

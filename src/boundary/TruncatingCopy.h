@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 namespace rk::boundary {
 
@@ -8,7 +8,7 @@ namespace rk::boundary {
 // _TRUNCATE does: at most size - 1 bytes, always followed by a NUL; nothing
 // behind the terminator is written. A null buffer or a size below 1 gets
 // nothing, since no terminator would fit.
-void TruncatingCopy(const std::string& text, char* buffer, int size);
+void TruncatingCopy(std::string_view text, char* buffer, int size);
 
 // The buffer size of CRkDatabaseListGetError: only the low 16 bits of the
 // argument count, read as a signed number.

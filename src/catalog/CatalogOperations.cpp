@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "catalog/CatalogTexts.h"
 #include "db2/CRkCatalogApi.h"
 #include "db2/Db2Api.h"
 #include "rkdb2rova.h"
@@ -17,7 +18,7 @@ bool IsNull(const char* text, const char* what, std::string& message)
 {
     if (text != nullptr)
         return false;
-    message = std::string("The ") + what + " is a null pointer; nothing was changed.";
+    message = NullArgumentText(what);
     return true;
 }
 
@@ -33,8 +34,7 @@ bool CatalogDatabase(const char* hostName, const char* databaseName, std::string
         return false;
     // Never read further into a host name than the record could hold.
     if (::strnlen(hostName, kMaxHostNameLength + 1) > kMaxHostNameLength) {
-        message = "The host name has more than " + std::to_string(kMaxHostNameLength) +
-                  " characters, more than DB2 can take; nothing was changed.";
+        message = HostNameTooLongText(kMaxHostNameLength);
         return false;
     }
     const std::string host(hostName);

@@ -1,5 +1,6 @@
 #include "db2/CRkCatalogApi.h"
 
+#include "catalog/CatalogTexts.h"
 #include "db2/TcpipNodeRecords.h"
 
 // DB2 declares the texts of these calls writable, so each call gets copies
@@ -9,7 +10,7 @@ bool CRkCatalogApi::LoadLibraries(std::string& message)
 {
     for (CRkDb2Lib* library : {static_cast<CRkDb2Lib*>(&m_appLib), static_cast<CRkDb2Lib*>(&m_sysLib)}) {
         if (!library->Load()) {
-            message = "Failed to load " + library->FileName();
+            message = rk::catalog::FailedToLoadText(library->FileName());
             return false;
         }
     }

@@ -11,7 +11,7 @@
 
 class CRkCatalogApi {
 public:
-    explicit CRkCatalogApi(rk::platform::LibraryLoader& loader = rk::platform::SystemLibraryLoader())
+    explicit CRkCatalogApi(rk::platform::LibraryLoader& loader)
         : m_appLib(loader), m_sysLib(loader)
     {
     }

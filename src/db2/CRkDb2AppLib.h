@@ -7,7 +7,7 @@
 // lack them.
 class CRkDb2AppLib final : public CRkDb2Lib {
 public:
-    explicit CRkDb2AppLib(rk::platform::LibraryLoader& loader = rk::platform::SystemLibraryLoader())
+    explicit CRkDb2AppLib(rk::platform::LibraryLoader& loader)
         : CRkDb2Lib("db2app.dll", loader)
     {
     }

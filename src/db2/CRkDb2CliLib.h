@@ -5,7 +5,7 @@
 // db2cli.dll: the CLI entry points of the connection test. All required.
 class CRkDb2CliLib final : public CRkDb2Lib {
 public:
-    explicit CRkDb2CliLib(rk::platform::LibraryLoader& loader = rk::platform::SystemLibraryLoader())
+    explicit CRkDb2CliLib(rk::platform::LibraryLoader& loader)
         : CRkDb2Lib("db2cli.dll", loader)
     {
     }

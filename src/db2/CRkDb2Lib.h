@@ -14,7 +14,7 @@
 class CRkDb2Lib {
 public:
     explicit CRkDb2Lib(std::string fileName,
-                       rk::platform::LibraryLoader& loader = rk::platform::SystemLibraryLoader());
+                       rk::platform::LibraryLoader& loader);
     virtual ~CRkDb2Lib();
 
     CRkDb2Lib(const CRkDb2Lib&) = delete;

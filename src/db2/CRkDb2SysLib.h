@@ -7,7 +7,7 @@
 // db2sys.dll: DB2's message texts, which turn an sqlca into error text.
 class CRkDb2SysLib final : public CRkDb2Lib {
 public:
-    explicit CRkDb2SysLib(rk::platform::LibraryLoader& loader = rk::platform::SystemLibraryLoader())
+    explicit CRkDb2SysLib(rk::platform::LibraryLoader& loader)
         : CRkDb2Lib("db2sys.dll", loader)
     {
     }

@@ -14,6 +14,6 @@ inline constexpr std::size_t kDefaultInstanceBufferSize = 12;
 // more than 11 characters is treated as absent: cut, it would name another
 // instance.
 void ReadDefaultInstanceName(char (&destination)[kDefaultInstanceBufferSize],
-                             platform::ProfileRegistry& profile = platform::SystemProfileRegistry());
+                             platform::ProfileRegistry& profile);
 
 } // namespace rk::db2

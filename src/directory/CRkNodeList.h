@@ -20,7 +20,7 @@ public:
     using NodeEntries = std::vector<std::unique_ptr<const CRkNodeEntry>>;
 
     // The default instance of every load is read from `profile`.
-    explicit CRkNodeList(rk::platform::ProfileRegistry& profile = rk::platform::SystemProfileRegistry())
+    explicit CRkNodeList(rk::platform::ProfileRegistry& profile)
         : m_profile(profile)
     {
     }

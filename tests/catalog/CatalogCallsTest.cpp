@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "RecordingLoader.h"
+#include "boundary/CatalogShells.h"
 #include "catalog/CatalogOperations.h"
+#include "catalog/CatalogTexts.h"
 #include "db2/Db2Api.h"
 
 using namespace rk::db2;
@@ -51,9 +53,9 @@ Bytes RecordWith(std::size_t size, std::vector<std::pair<std::size_t, std::strin
     return record;
 }
 
-TEST(CatalogCalls, NodeRecordsAndDatabaseEntryAreDb2sToTheByte)
+// Both DB2 libraries, db2app.dll's node and database entries recording.
+void ProvideClient(rk::test::RecordingLoader& loader)
 {
-    rk::test::RecordingLoader loader;
     rk::test::RecordingLoader::Exports app;
     for (const char* name : {"sqlenops_api@12", "sqlengne_api@12", "sqlencls_api@8", "sqledcls_api", "sqledgne_api",
                              "sqledosd_api", "sqleuncn_api", "sqleuncd_api"})
@@ -63,6 +65,12 @@ TEST(CatalogCalls, NodeRecordsAndDatabaseEntryAreDb2sToTheByte)
     loader.Provide("db2app.dll", app);
     loader.Provide("db2sys.dll", {{"sqlaintp_api@20", rk::test::Entry(&NeverCalled)},
                                   {"sqlogstt", rk::test::Entry(&NeverCalled)}});
+}
+
+TEST(CatalogCalls, NodeRecordsAndDatabaseEntryAreDb2sToTheByte)
+{
+    rk::test::RecordingLoader loader;
+    ProvideClient(loader);
 
     const std::string longest(255, 'h');
     const struct {
@@ -81,6 +89,45 @@ TEST(CatalogCalls, NodeRecordsAndDatabaseEntryAreDb2sToTheByte)
         EXPECT_EQ('1', g_given.entryType);
         EXPECT_EQ(255, g_given.authentication);
         EXPECT_TRUE(g_given.nullPathCommentPrincipal);
+    }
+}
+
+// An exception inside the library, at each load and lookup in turn: the
+// host's buffer gets the operation's own text, cut to fit, and 0.
+TEST(CatalogCalls, FailuresInsideTheLibraryWriteTheirOwnTextIntoAValidBuffer)
+{
+    using Shell = int (*)(const char*, const char*, char*, int, rk::platform::LibraryLoader&);
+    const struct {
+        Shell shell;
+        const char* text;
+    } operations[] = {{rk::boundary::CatalogDatabaseShell, rk::catalog::kCatalogFailedInsideText},
+                      {rk::boundary::UncatalogDatabaseShell, rk::catalog::kUncatalogFailedInsideText}};
+    for (const auto& operation : operations) {
+        std::size_t injected = 0;
+        for (std::size_t call = 1;; ++call) {
+            rk::test::RecordingLoader loader;
+            ProvideClient(loader);
+            loader.throwAtCall = call;
+            char message[512];
+            std::memset(message, '#', sizeof message);
+            const int result = operation.shell("warehouse7", "SALES", message, sizeof message, loader);
+            if (!loader.thrown) {
+                EXPECT_EQ(1, result) << message;
+                break;
+            }
+            ++injected;
+            EXPECT_EQ(0, result) << "call " << call;
+            EXPECT_STREQ(operation.text, message) << "call " << call;
+        }
+        EXPECT_GT(injected, 2u) << "both libraries' loads and lookups were swept";
+
+        rk::test::RecordingLoader loader;
+        ProvideClient(loader);
+        loader.throwAtCall = 1;
+        char small[12];
+        std::memset(small, '#', sizeof small);
+        EXPECT_EQ(0, operation.shell("warehouse7", "SALES", small, 8, loader));
+        EXPECT_EQ(std::string(operation.text, 7) + '\0' + "####", std::string(small, sizeof small));
     }
 }
 

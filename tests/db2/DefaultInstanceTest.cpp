@@ -8,6 +8,7 @@
 
 #include "DefaultInstance.h"
 #include "db2/DefaultInstance.h"
+#include "platform/ProfileRegistry.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ std::string Read(const char* before = "PREVIOUS")
     Destination destination;
     std::memset(&destination, '#', sizeof destination);
     std::strcpy(destination.name, before);
-    rk::db2::ReadDefaultInstanceName(destination.name);
+    rk::db2::ReadDefaultInstanceName(destination.name, rk::platform::SystemProfileRegistry());
     EXPECT_EQ(std::string(8, '#'), std::string(destination.guard, 8)) << "written beyond the 12-byte destination";
     const void* nul = std::memchr(destination.name, '\0', sizeof destination.name);
     EXPECT_NE(nullptr, nul) << "destination not terminated";

@@ -188,7 +188,8 @@ void PrintTo(const RouteCase& routeCase, std::ostream* out) { *out << RouteName(
 class DirectoryDatabaseScan : public testing::TestWithParam<RouteCase> {
 protected:
     FakeAppLib app{GetParam().route};
-    CRkNodeList nodes;
+    FakeProfileRegistry profile;
+    CRkNodeList nodes{profile};
     CRkDatabaseEntries entries;
     Sqlca ca{};
 

@@ -25,8 +25,14 @@ public:
     void Release(platform::LibraryHandle library) override;
 
     std::vector<std::string> calls;
+    // The Nth load or lookup (counting from 1) throws std::bad_alloc; 0
+    // throws none. `thrown` tells whether it was reached.
+    std::size_t throwAtCall = 0;
+    bool thrown = false;
 
 private:
+    void Record(std::string call);
+
     struct Library {
         std::string fileName;
         Exports exports;
