@@ -15,7 +15,7 @@
 #include "StandIn.h"
 #include "TestEnv.h"
 #include "catalog/CatalogOperations.h"
-#include "connect/CRkConnectionTest.h"
+#include "connect/CRkConnectionCheck.h"
 #include "db2/CRkDb2CliLib.h"
 #include "db2/CRkDb2SysLib.h"
 #include "directory/CRkDatabaseList.h"
@@ -151,7 +151,7 @@ void ConnectSqlite(benchmark::State& state)
     char dbmsName[RKDB2_DBMS_NAME_SIZE];
     static char message[RKDB2_CONNECT_MESSAGE_MAX];
     for (auto _ : state) {
-        if (!CRkConnectionTest::Run(cli, "RkSQLite", "user", "password", dbmsName, message))
+        if (!CRkConnectionCheck::Run(cli, "RkSQLite", "user", "password", dbmsName, message))
             std::abort();
     }
 }

@@ -16,7 +16,7 @@
 
 #include "FuzzInput.h"
 #include "RecordingLoader.h"
-#include "connect/CRkConnectionTest.h"
+#include "connect/CRkConnectionCheck.h"
 #include "db2/CRkDb2CliLib.h"
 #include "rkdb2rova.h"
 
@@ -243,7 +243,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<char> dbms(kGuard + RKDB2_DBMS_NAME_SIZE + kGuard, kUntouched);
     std::vector<char> message(kGuard + kBound + kGuard, kUntouched);
     const bool succeeded =
-        CRkConnectionTest::Run(*cli, "DSN", "user", "password", dbms.data() + kGuard, message.data() + kGuard);
+        CRkConnectionCheck::Run(*cli, "DSN", "user", "password", dbms.data() + kGuard, message.data() + kGuard);
 
     const Expected expected = Expect();
     if (succeeded != expected.succeeded)

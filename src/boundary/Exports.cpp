@@ -12,7 +12,7 @@
 #include "boundary/CatalogShells.h"
 #include "boundary/ModuleState.h"
 #include "boundary/TruncatingCopy.h"
-#include "connect/CRkConnectionTest.h"
+#include "connect/CRkConnectionCheck.h"
 #include "directory/DatabaseDetailsRecord.h"
 
 using rk::boundary::LowSigned16;
@@ -129,7 +129,7 @@ RKDB2_API int RKDB2_CALL RkConnect(const char* dataSource, const char* user, con
                                    char* message)
 {
     try {
-        return CRkConnectionTest::Run(g_db2Client.CliLib(), dataSource, user, password, dbmsName, message) ? 1 : 0;
+        return CRkConnectionCheck::Run(g_db2Client.CliLib(), dataSource, user, password, dbmsName, message) ? 1 : 0;
     } catch (...) {
         return 0;
     }

@@ -57,7 +57,7 @@ rk_test_cases(connect_tests CLIENT cli-without-getdiagrec FILTER "ConnectMissing
 
 rk_unit_program(connect_unit_tests
   ${CMAKE_CURRENT_LIST_DIR}/ConnectMessageTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ConnectionTestCallsTest.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/ConnectionCheckCallsTest.cpp)
 rk_test_cases(connect_unit_tests CLIENT no-client FILTER "-ConnectionTestConcurrency.*")
 rk_test_cases(connect_unit_tests CLIENT no-client FILTER "ConnectionTestConcurrency.*" LABELS concurrency)
 

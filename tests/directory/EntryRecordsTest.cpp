@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DirectoryRecords.h"
+#include "TestDirectoryRecords.h"
 #include "FakeDirectoryClient.h"
 #include "FakeProfileRegistry.h"
 #include "directory/CRkDatabaseEntry.h"

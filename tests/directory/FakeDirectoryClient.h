@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "DirectoryRecords.h"
+#include "TestDirectoryRecords.h"
 #include "RecordingLoader.h"
 #include "db2/CRkDb2AppLib.h"
 

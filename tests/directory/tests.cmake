@@ -3,7 +3,7 @@
 # a fake client); then the list exports end to end against the stand-in.
 
 rk_unit_program(directory_unit_tests
-  ${CMAKE_CURRENT_LIST_DIR}/DirectoryRecords.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TestDirectoryRecords.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FakeDirectoryClient.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EntryRecordsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DirectoryScanTest.cpp

@@ -1,4 +1,4 @@
-#include "connect/CRkConnectionTest.h"
+#include "connect/CRkConnectionCheck.h"
 
 #include <algorithm>
 #include <climits>
@@ -31,7 +31,7 @@ void WriteDbmsNameField(const char* name, char* field)
 
 } // namespace
 
-bool CRkConnectionTest::Run(CRkDb2CliLib& cliLib, const char* dataSource, const char* user, const char* password,
+bool CRkConnectionCheck::Run(CRkDb2CliLib& cliLib, const char* dataSource, const char* user, const char* password,
                             char* dbmsName, char* message)
 {
     if (dbmsName == nullptr || message == nullptr)
@@ -39,10 +39,10 @@ bool CRkConnectionTest::Run(CRkDb2CliLib& cliLib, const char* dataSource, const 
     if (!cliLib.Load())
         return false;
     CRkConnectMessage output(message);
-    return CRkConnectionTest(cliLib).Perform(dataSource, user, password, dbmsName, output);
+    return CRkConnectionCheck(cliLib).Perform(dataSource, user, password, dbmsName, output);
 }
 
-bool CRkConnectionTest::Perform(const char* dataSource, const char* user, const char* password, char* dbmsName,
+bool CRkConnectionCheck::Perform(const char* dataSource, const char* user, const char* password, char* dbmsName,
                                 CRkConnectMessage& message)
 {
     CRkCliHandle env(m_cli, kCliHandleEnv);
@@ -72,7 +72,7 @@ bool CRkConnectionTest::Perform(const char* dataSource, const char* user, const 
     return connected;
 }
 
-void CRkConnectionTest::QueryDbmsName(CliHandle dbc, char* dbmsName, CRkConnectMessage& message)
+void CRkConnectionCheck::QueryDbmsName(CliHandle dbc, char* dbmsName, CRkConnectMessage& message)
 {
     char name[kCliDbmsNameBufferLength] = {};
     short length = 0;
@@ -85,7 +85,7 @@ void CRkConnectionTest::QueryDbmsName(CliHandle dbc, char* dbmsName, CRkConnectM
     WriteDbmsNameField(name, dbmsName);
 }
 
-void CRkConnectionTest::AppendDiagnostics(short handleType, CliHandle handle, CRkConnectMessage& message)
+void CRkConnectionCheck::AppendDiagnostics(short handleType, CliHandle handle, CRkConnectMessage& message)
 {
     if (!message.BeginBlock())
         return;

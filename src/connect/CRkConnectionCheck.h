@@ -13,7 +13,7 @@
 class CRkDb2CliLib;
 class CRkConnectMessage;
 
-class CRkConnectionTest {
+class CRkConnectionCheck {
 public:
     // Runs one test through `cliLib`, loading it on first use. True when
     // SQLConnect returned SQL_SUCCESS. Arguments 1 to 3 reach SQLConnect
@@ -24,7 +24,7 @@ public:
                     char* dbmsName, char* message);
 
 private:
-    explicit CRkConnectionTest(CRkDb2CliLib& cliLib) : m_cli(cliLib) {}
+    explicit CRkConnectionCheck(CRkDb2CliLib& cliLib) : m_cli(cliLib) {}
 
     bool Perform(const char* dataSource, const char* user, const char* password, char* dbmsName,
                  CRkConnectMessage& message);

@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "connect/CRkConnectionTest.h"
+#include "connect/CRkConnectionCheck.h"
 #include "db2/CRkDb2CliLib.h"
 #include "rkdb2rova.h"
 
@@ -156,7 +156,7 @@ protected:
 
     bool Run(const char* dataSource = "DSN", const char* user = "user", const char* password = "password")
     {
-        return CRkConnectionTest::Run(cli, dataSource, user, password, dbmsName, &message[0]);
+        return CRkConnectionCheck::Run(cli, dataSource, user, password, dbmsName, &message[0]);
     }
     std::string DbmsField() const { return std::string(dbmsName, RKDB2_DBMS_NAME_SIZE); }
 };
@@ -225,8 +225,8 @@ TEST_F(ConnectionTestCalls, ConnectionHandleAllocatedWithAWarningIsReportedFromT
 
 TEST_F(ConnectionTestCalls, NullOutputsRefuseTheTestBeforeLoading)
 {
-    EXPECT_FALSE(CRkConnectionTest::Run(cli, "DSN", "user", "password", nullptr, &message[0]));
-    EXPECT_FALSE(CRkConnectionTest::Run(cli, "DSN", "user", "password", dbmsName, nullptr));
+    EXPECT_FALSE(CRkConnectionCheck::Run(cli, "DSN", "user", "password", nullptr, &message[0]));
+    EXPECT_FALSE(CRkConnectionCheck::Run(cli, "DSN", "user", "password", dbmsName, nullptr));
     EXPECT_EQ(0, loader.loads);
     EXPECT_TRUE(g_cli.calls.empty());
     EXPECT_EQ(std::string(message.size(), '#'), message);
@@ -256,11 +256,11 @@ TEST(ConnectionTestConcurrency, AnotherTestRunsWhileOneWaitsForItsServer)
     std::string messages[2] = {std::string(RKDB2_CONNECT_MESSAGE_MAX, '#'), std::string(RKDB2_CONNECT_MESSAGE_MAX, '#')};
 
     auto slow = std::async(std::launch::async, [&] {
-        return CRkConnectionTest::Run(cli, "DSN", "user", "password", dbmsNames[0], &messages[0][0]);
+        return CRkConnectionCheck::Run(cli, "DSN", "user", "password", dbmsNames[0], &messages[0][0]);
     });
     while (g_connects.load() == 0)
         std::this_thread::yield();
-    const bool second = CRkConnectionTest::Run(cli, "DSN", "user", "password", dbmsNames[1], &messages[1][0]);
+    const bool second = CRkConnectionCheck::Run(cli, "DSN", "user", "password", dbmsNames[1], &messages[1][0]);
     g_secondTestDone.set_value();
     EXPECT_TRUE(second);
     EXPECT_TRUE(slow.get()) << "the first test gave up waiting: the second one was blocked";

@@ -1,4 +1,4 @@
-#include "DirectoryRecords.h"
+#include "TestDirectoryRecords.h"
 
 #include <algorithm>
 #include <cstring>
