@@ -9,6 +9,9 @@ endif()
 add_library(rk_options INTERFACE)
 target_compile_options(rk_options INTERFACE
   -Wall -Wextra -Wshadow -Wconversion -Wno-sign-conversion -Wcast-function-type)
+if(RK_WERROR)
+  target_compile_options(rk_options INTERFACE -Werror)
+endif()
 if(NOT RK_WINDOWS AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   # gcc's unique symbols keep a shared object from ever being unloaded;
   # unload order and release are part of what the tests check.
