@@ -3,6 +3,8 @@
 // allocation failures, warnings, long and many records, no records, and a
 // DBMS-name query that fails after a good connection.
 
+#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -138,36 +140,86 @@ TEST_F(ConnectDoubles, QueryFailureAfterAGoodConnectionStillSucceeds)
     EXPECT_EQ(1, log.Count("SQLDisconnect"));
 }
 
-// Records of 1,079 bytes: thirty fit beside the trailer, the rest of the
-// block is dropped, and the query's block has room for its trailer only.
-TEST_F(ConnectDoubles, ManyLongRecordsStayWithinTheMessageBound)
+// Failing each CLI call of a good connection in turn: whatever fails, every
+// handle allocated is freed, a connection made is closed, the message keeps
+// its block format and its bound, and nothing fails silently before the
+// connection is made.
+TEST_F(ConnectDoubles, EachFailedCallReleasesWhatWasAllocated)
 {
-    ScopedFaults faults("SQLConnect=-1");
-    ScopedEnv diag("RKDB2_SIM_DIAG", "count=100,length=1024,native=42");
-    const auto outcome = Connect(library, kSqliteDsn, "user", "password");
-    EXPECT_EQ(0, outcome.result);
-    EXPECT_EQ(30u * 1079u + 2u * kTrailer.size(), outcome.Message().size());
-    EXPECT_TRUE(outcome.NothingWrittenBehindTheTerminator());
-    const auto blocks = Blocks(outcome);
-    ASSERT_EQ(2u, blocks.size());
-    EXPECT_EQ(30u, blocks[0].size());
-    EXPECT_EQ(0u, blocks[1].size());
+    const auto good = Connect(library, kSqliteDsn, "user", "password");
+    ASSERT_EQ(1, good.result) << good.Message();
+    const std::vector<std::string> calls = CliCalls(log);
+    ASSERT_GE(calls.size(), 5u);
+    // The stand-in numbers each entry point's calls from its load, which
+    // lasts the process: count every call made so far.
+    std::map<std::string, int> madeBefore;
+    for (const std::string& call : calls)
+        ++madeBefore[call];
+    std::map<std::string, int> seen;
+    bool connected = false;
+    for (const std::string& call : calls) {
+        const std::string rule = call + "#" + std::to_string(madeBefore[call] + ++seen[call]) + "=-1";
+        log.Clear();
+        ConnectOutcome outcome;
+        {
+            ScopedFaults faults(rule);
+            outcome = Connect(library, kSqliteDsn, "user", "password");
+        }
+        const auto made = CliCalls(log);
+        for (const std::string& name : made)
+            ++madeBefore[name];
+        const auto count = [&](const char* name) { return std::count(made.begin(), made.end(), name); };
+        const long allocated = count("SQLAllocHandle") - (call == "SQLAllocHandle" ? 1 : 0);
+        EXPECT_EQ(allocated, count("SQLFreeHandle")) << rule;
+        EXPECT_TRUE(ParseMessage(outcome.Message())) << rule << ": " << outcome.Message();
+        EXPECT_TRUE(outcome.NothingWrittenBehindTheTerminator()) << rule;
+        if (!connected) {
+            EXPECT_EQ(0, outcome.result) << rule;
+        }
+        connected = connected || call == "SQLConnect";
+        if (connected && call != "SQLConnect") {
+            EXPECT_EQ(1, count("SQLDisconnect")) << rule;
+        }
+    }
 }
 
-// Records of 1,056 bytes: thirty-one fill the message to 32,763 bytes with
-// the trailer, and the query's block, whose trailer would not fit, is left out.
-TEST_F(ConnectDoubles, BlockWhoseTrailerWouldNotFitIsLeftOut)
+// Records that fill the message: as many as fit beside the trailer stay,
+// the rest of the block is dropped, and a block whose trailer would not fit
+// is left out.
+struct BoundCase {
+    const char* diag;
+    std::size_t recordSize;          // as rendered
+    std::vector<std::size_t> blocks; // records per block
+};
+
+class ConnectMessageBound : public ConnectDoubles, public testing::WithParamInterface<BoundCase> {};
+
+TEST_P(ConnectMessageBound, RecordsStayWithinTheMessageBound)
 {
     ScopedFaults faults("SQLConnect=-1");
-    ScopedEnv diag("RKDB2_SIM_DIAG", "count=100,length=1001,native=42");
+    ScopedEnv diag("RKDB2_SIM_DIAG", GetParam().diag);
     const auto outcome = Connect(library, kSqliteDsn, "user", "password");
     EXPECT_EQ(0, outcome.result);
-    EXPECT_EQ(31u * 1056u + kTrailer.size(), outcome.Message().size());
+    std::size_t records = 0;
+    for (std::size_t n : GetParam().blocks)
+        records += n;
+    EXPECT_EQ(records * GetParam().recordSize + GetParam().blocks.size() * kTrailer.size(), outcome.Message().size());
+    EXPECT_LT(outcome.Message().size(), static_cast<std::size_t>(RKDB2_CONNECT_MESSAGE_MAX));
     EXPECT_TRUE(outcome.NothingWrittenBehindTheTerminator());
     const auto blocks = Blocks(outcome);
-    ASSERT_EQ(1u, blocks.size());
-    EXPECT_EQ(31u, blocks[0].size());
+    ASSERT_EQ(GetParam().blocks.size(), blocks.size());
+    for (std::size_t i = 0; i < blocks.size(); ++i)
+        EXPECT_EQ(GetParam().blocks[i], blocks[i].size()) << "block " << i;
     EXPECT_EQ(1, log.Count("SQLGetInfo"));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, ConnectMessageBound,
+    testing::Values(
+        // 1,079 bytes each: thirty fit, and the query's block has room for its trailer only.
+        BoundCase{"count=100,length=1024,native=42", 1079, {30, 0}},
+        // 1,056 bytes each: thirty-one fill the message to 32,763 bytes with
+        // the trailer, and the query's block, whose trailer would not fit, is left out.
+        BoundCase{"count=100,length=1001,native=42", 1056, {31}}));
 
 } // namespace
