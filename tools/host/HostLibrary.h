@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "LoadedLibrary.h"
+#include "os/LoadedLibrary.h"
 #include "rkdb2rova.h"
 
 namespace rk::host {
@@ -34,15 +34,10 @@ public:
     RKDB2_PFN_UncatalogDatabase UncatalogDatabase = nullptr;
 
 private:
-    LoadedLibrary m_library;
+    os::LoadedLibrary m_library;
 };
 
-// The directory of the running program.
-std::string ExecutableDir();
 // The product library beside the running program.
 std::string DefaultLibraryPath();
-// A path in the form the running platform takes: under Wine, Unix paths
-// "/x" become "Z:/x".
-std::string PlatformPath(const std::string& path);
 
 } // namespace rk::host
