@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "os/Paths.h"
+#include "os/Process.h"
 
 namespace rk::host {
 namespace {

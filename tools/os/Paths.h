@@ -9,9 +9,6 @@ namespace rk::os {
 // "/x/y" becomes "Z:/x/y"; any other path stays as it is.
 std::string PlatformPath(const std::string& path);
 
-// The directory of the running program ("." when it cannot be found).
-std::string ExecutableDir();
-
 // The system's directory for temporary files, with a trailing separator.
 std::string TemporaryDirectory();
 

@@ -11,15 +11,6 @@ std::string PlatformPath(const std::string& path)
     return path;
 }
 
-std::string ExecutableDir()
-{
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string full(path);
-    const auto slash = full.find_last_of("/\\");
-    return slash == std::string::npos ? std::string(".") : full.substr(0, slash);
-}
-
 std::string TemporaryDirectory()
 {
     char dir[MAX_PATH] = {};

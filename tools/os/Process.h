@@ -8,6 +8,9 @@ namespace rk::os {
 
 unsigned long CurrentProcessId();
 
+// The directory of the running program ("." when it cannot be found).
+std::string ExecutableDir();
+
 // Runs `program` with `args` (which hold no double quotes) and this
 // process's environment, and waits for it: its exit code, or -1 when it
 // could not be started or did not exit normally.

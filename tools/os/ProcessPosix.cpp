@@ -1,6 +1,7 @@
 #include "os/Process.h"
 
 #include <cerrno>
+#include <climits>
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -11,6 +12,17 @@ extern char** environ;
 namespace rk::os {
 
 unsigned long CurrentProcessId() { return static_cast<unsigned long>(::getpid()); }
+
+std::string ExecutableDir()
+{
+    char path[PATH_MAX] = {};
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length > 0)
+        path[length] = '\0';
+    const std::string full(path);
+    const auto slash = full.find_last_of("/\\");
+    return slash == std::string::npos ? std::string(".") : full.substr(0, slash);
+}
 
 int RunProcess(const std::string& program, const std::vector<std::string>& args)
 {

@@ -7,6 +7,15 @@ namespace rk::os {
 
 unsigned long CurrentProcessId() { return ::GetCurrentProcessId(); }
 
+std::string ExecutableDir()
+{
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string full(path);
+    const auto slash = full.find_last_of("/\\");
+    return slash == std::string::npos ? std::string(".") : full.substr(0, slash);
+}
+
 int RunProcess(const std::string& program, const std::vector<std::string>& args)
 {
     // _spawnv joins the arguments with blanks into one command line: each
