@@ -1,9 +1,13 @@
 # Compiler settings shared by every target of the project.
 
+# RK_PLATFORM_SUFFIX names the implementation file of a platform seam:
+# Foo${RK_PLATFORM_SUFFIX}.cpp is FooWin32.cpp or FooPosix.cpp.
 if(WIN32)
   set(RK_WINDOWS TRUE)
+  set(RK_PLATFORM_SUFFIX Win32)
 else()
   set(RK_WINDOWS FALSE)
+  set(RK_PLATFORM_SUFFIX Posix)
 endif()
 
 add_library(rk_options INTERFACE)

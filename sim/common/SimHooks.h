@@ -22,6 +22,9 @@
 #include <utility>
 #include <vector>
 
+#include "os/Environment.h"
+#include "os/Paths.h"
+
 namespace rk::sim {
 
 // Records the call and counts it; returns the injected value when a rule
@@ -36,10 +39,10 @@ void LogLine(const std::string& line);
 std::vector<std::pair<std::string, std::string>> KeyValueList(const std::string& text);
 
 // The value of an environment variable, or empty text.
-std::string GetEnv(const char* name);
+using os::GetEnv;
 
 // A path from the environment in the platform's form: under Wine a Unix
 // path "/x/y" becomes "Z:/x/y".
-std::string PlatformPath(const std::string& path);
+using os::PlatformPath;
 
 } // namespace rk::sim

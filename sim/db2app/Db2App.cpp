@@ -4,8 +4,7 @@
 // hooks, does its work unless a scenario injected its SQLCODE, and fills
 // the caller's sqlca. No exception leaves an export.
 
-#define RK_SIM_LIBRARY_NAME "db2app.dll"
-#include "LibraryEvents.h"
+#include "SimHooks.h"
 
 #include <exception>
 

@@ -11,8 +11,7 @@
 // RKDB2_SIM_DIAG makes SQLGetDiagRec report made-up records instead of the
 // driver's (SyntheticDiagnostics.h).
 
-#define RK_SIM_LIBRARY_NAME "db2cli.dll"
-#include "LibraryEvents.h"
+#include "SimHooks.h"
 
 #include <cstdint>
 #include <optional>

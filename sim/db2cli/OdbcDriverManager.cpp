@@ -1,51 +1,31 @@
 #include "OdbcDriverManager.h"
 
-#if defined(_WIN32)
-#  include <windows.h>
-#else
-#  include <dlfcn.h>
-#endif
+#include "OdbcLibraryFiles.h"
+#include "os/LoadedLibrary.h"
 
 namespace rk::sim {
 namespace {
 
-#if defined(_WIN32)
-constexpr const char* kDriverManagerFile = "odbc32.dll";
-void* OpenLibrary(const char* file) { return reinterpret_cast<void*>(::LoadLibraryA(file)); }
-void (*LookUp(void* library, const char* name))(void)
-{
-    return reinterpret_cast<void (*)(void)>(::GetProcAddress(static_cast<HMODULE>(library), name));
-}
-#else
-constexpr const char* kDriverManagerFile = "libodbc.so.2";
-// unixODBC's configuration library. Drivers such as SQLite's load and unload
-// it around every connection; held here, it stays mapped, so that a leak
-// report can still name the frames of the allocations it keeps.
-constexpr const char* kConfigurationFile = "libodbcinst.so.2";
-void* OpenLibrary(const char* file) { return ::dlopen(file, RTLD_NOW | RTLD_LOCAL); }
-void (*LookUp(void* library, const char* name))(void)
-{
-    return reinterpret_cast<void (*)(void)>(::dlsym(library, name));
-}
-#endif
-
 template <typename Fn>
-bool Bind(void* library, Fn& field, const char* name)
+bool Bind(const os::LoadedLibrary& library, Fn& field, const char* name)
 {
-    field = reinterpret_cast<Fn>(LookUp(library, name));
+    // Through void(*)(void): entry points are functions of differing types.
+    field = reinterpret_cast<Fn>(reinterpret_cast<void (*)(void)>(library.Export(name)));
     return field != nullptr;
 }
 
 bool Load(OdbcDriverManager& dm)
 {
-#if !defined(_WIN32)
-    OpenLibrary(kConfigurationFile);
-#endif
-    void* library = OpenLibrary(kDriverManagerFile);
-    return library != nullptr && Bind(library, dm.SQLAllocHandle, "SQLAllocHandle") &&
-           Bind(library, dm.SQLFreeHandle, "SQLFreeHandle") && Bind(library, dm.SQLConnect, "SQLConnect") &&
-           Bind(library, dm.SQLDisconnect, "SQLDisconnect") && Bind(library, dm.SQLGetInfo, "SQLGetInfo") &&
-           Bind(library, dm.SQLGetDiagRec, "SQLGetDiagRec") && Bind(library, dm.SQLSetEnvAttr, "SQLSetEnvAttr");
+    for (const auto& file : DriverManagerCompanionFiles())
+        os::LoadedLibrary(file).KeepForProcessLife();
+    os::LoadedLibrary library(DriverManagerFile());
+    const bool bound = library.IsLoaded() && Bind(library, dm.SQLAllocHandle, "SQLAllocHandle") &&
+                       Bind(library, dm.SQLFreeHandle, "SQLFreeHandle") && Bind(library, dm.SQLConnect, "SQLConnect") &&
+                       Bind(library, dm.SQLDisconnect, "SQLDisconnect") && Bind(library, dm.SQLGetInfo, "SQLGetInfo") &&
+                       Bind(library, dm.SQLGetDiagRec, "SQLGetDiagRec") &&
+                       Bind(library, dm.SQLSetEnvAttr, "SQLSetEnvAttr");
+    library.KeepForProcessLife();
+    return bound;
 }
 
 } // namespace

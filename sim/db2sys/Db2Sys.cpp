@@ -13,8 +13,7 @@
 // positive line width breaks the text into lines of at most that many
 // characters at blanks.
 
-#define RK_SIM_LIBRARY_NAME "db2sys.dll"
-#include "LibraryEvents.h"
+#include "SimHooks.h"
 
 #include <cctype>
 #include <new>

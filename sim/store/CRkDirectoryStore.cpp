@@ -14,16 +14,6 @@ constexpr const char* kNodesFile = "nodes.txt";
 constexpr const char* kDatabasesFile = "databases.txt";
 constexpr const char* kLockFile = "store.lock";
 
-std::string DefaultDirectory()
-{
-#if defined(_WIN32)
-    return GetEnv("USERPROFILE") + "\\rkdb2-sim";
-#else
-    const std::string home = GetEnv("HOME");
-    return (home.empty() ? std::string(".") : home) + "/.rkdb2-sim";
-#endif
-}
-
 // The entries of one directory file, nullopt for a missing file.
 template <typename Entry, typename Parse>
 std::optional<std::vector<Entry>> ReadDirectory(const std::string& path, const char* fileName,
@@ -100,7 +90,7 @@ CRkDirectoryStore::CRkDirectoryStore(std::string directory) : m_directory(std::m
 CRkDirectoryStore CRkDirectoryStore::FromEnvironment()
 {
     const std::string configured = GetEnv("RKDB2_SIM_HOME");
-    return CRkDirectoryStore(configured.empty() ? DefaultDirectory() : PlatformPath(configured));
+    return CRkDirectoryStore(configured.empty() ? DefaultStoreDirectory() : PlatformPath(configured));
 }
 
 std::string CRkDirectoryStore::PathOf(const char* fileName) const

@@ -1,6 +1,7 @@
 #pragma once
 // File operations of the store that must be safe against readers and other
-// writers: whole-file reads, atomic replacement and the writers' lock.
+// writers: whole-file reads, atomic replacement and the writers' lock; and
+// where the store lives by default.
 // StoreFilesWin32.cpp and StoreFilesPosix.cpp implement the platform parts.
 
 #include <optional>
@@ -27,6 +28,11 @@ bool FileExists(const std::string& path);
 // Creates the directory and its parents; true when it exists afterwards.
 bool EnsureDirectory(const std::string& path);
 
+// The store's directory when RKDB2_SIM_HOME names none: rkdb2-sim in the
+// user's profile (USERPROFILE) on Windows, .rkdb2-sim in the home directory
+// (HOME, else the working directory) elsewhere.
+std::string DefaultStoreDirectory();
+
 // An exclusive lock on a lock file, held for the object's life, that keeps
 // writers of the store from interleaving their read-modify-write cycles
 // (LockFileEx on Windows, flock elsewhere). Locks of two objects conflict
@@ -45,8 +51,8 @@ public:
     bool IsHeld() const { return m_held; }
 
 private:
-    void* m_file = nullptr;   // HANDLE on Windows
-    int m_fd = -1;            // file descriptor elsewhere
+    [[maybe_unused]] void* m_file = nullptr;   // HANDLE on Windows
+    [[maybe_unused]] int m_fd = -1;            // file descriptor elsewhere
     bool m_held = false;
 };
 

@@ -1,5 +1,7 @@
 #include "StoreFiles.h"
 
+#include "SimHooks.h"
+
 #include <atomic>
 #include <cerrno>
 #include <fstream>
@@ -96,6 +98,12 @@ CRkStoreLock::~CRkStoreLock()
     // Closing the descriptor releases the lock.
     if (m_fd >= 0)
         ::close(m_fd);
+}
+
+std::string DefaultStoreDirectory()
+{
+    const std::string home = GetEnv("HOME");
+    return (home.empty() ? std::string(".") : home) + "/.rkdb2-sim";
 }
 
 } // namespace rk::sim::store

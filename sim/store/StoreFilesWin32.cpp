@@ -1,5 +1,7 @@
 #include "StoreFiles.h"
 
+#include "SimHooks.h"
+
 #include <algorithm>
 #include <atomic>
 #include <string>
@@ -127,5 +129,7 @@ CRkStoreLock::~CRkStoreLock()
     }
     ::CloseHandle(m_file);
 }
+
+std::string DefaultStoreDirectory() { return GetEnv("USERPROFILE") + "\\rkdb2-sim"; }
 
 } // namespace rk::sim::store

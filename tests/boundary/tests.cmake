@@ -11,9 +11,11 @@ else()
     ${RK_EXPORT_FILES_DIR}/exports.txt)
 endif()
 
-rk_test_program(boundary_tests
-  ${CMAKE_CURRENT_LIST_DIR}/NullHandleTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/StackBalanceTest.cpp)
+rk_test_program(boundary_tests ${CMAKE_CURRENT_LIST_DIR}/NullHandleTest.cpp)
+if(RK_WINDOWS AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # __stdcall's stack balance, measured by hand-written i386 assembly.
+  target_sources(boundary_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/StackBalanceTestWin32.cpp)
+endif()
 rk_test_cases(boundary_tests CLIENT sim)
 
 rk_unit_program(boundary_unit_tests

@@ -18,7 +18,7 @@ set(directory_host_sources
   ${CMAKE_CURRENT_LIST_DIR}/ListingTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ConcurrencyTest.cpp)
 if(RK_WINDOWS)
-  list(APPEND directory_host_sources ${CMAKE_CURRENT_LIST_DIR}/UnloadTest.cpp)
+  list(APPEND directory_host_sources ${CMAKE_CURRENT_LIST_DIR}/UnloadTestWin32.cpp)
 endif()
 rk_test_program(directory_tests ${directory_host_sources})
 target_include_directories(directory_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})

@@ -13,50 +13,12 @@
 
 #include <gtest/gtest.h>
 
-#include "CallLog.h"
-#include "HostLibrary.h"
-
-#if defined(_WIN32)
-#  include <windows.h>
-#endif
+#include "LoadingFixture.h"
+#include "os/LoadedLibrary.h"
 
 namespace {
 
-class Loading : public testing::Test {
-protected:
-    rk::test::CallLog log;  // first: it must be in place before any DB2 library loads
-    rk::host::HostLibrary library;
-    char message[64];
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(library.IsLoaded());
-        std::memset(message, '#', sizeof message);
-    }
-
-    bool Logged(const std::string& line) const { return log.Count(line) > 0; }
-
-    // True when `first` was logged, and before `second`.
-    bool LoggedBefore(const std::string& first, const std::string& second) const
-    {
-        const int a = log.IndexOf(first);
-        const int b = log.IndexOf(second);
-        return a >= 0 && b >= 0 && a < b;
-    }
-
-    // A list handle loads db2app.dll and db2sys.dll, a connection test db2cli.dll.
-    void LoadAllThree()
-    {
-        ASSERT_NE(nullptr, library.CRkDatabaseListNew());
-        char dbms[8];
-        char text[RKDB2_CONNECT_MESSAGE_MAX];
-        library.RkConnect("NO_SUCH_DSN", "user", "password", dbms, text);
-        ASSERT_TRUE(Logged("load db2cli.dll"));
-    }
-
-    int Catalog() { return library.CatalogDatabase("warehouse7", "SALES", message, sizeof message); }
-    int Uncatalog() { return library.UncatalogDatabase("SALES", "warehous", message, sizeof message); }
-};
+using rk::test::Loading;
 
 // --- the full stand-in client -----------------------------------------------
 using LoadingWithClient = Loading;
@@ -86,44 +48,18 @@ TEST_F(LoadingWithClient, UnloadReleasesCliThenSysThenApp)
     ASSERT_NO_FATAL_FAILURE(LoadAllThree());
     EXPECT_FALSE(Logged("unload db2cli.dll") || Logged("unload db2sys.dll") || Logged("unload db2app.dll"));
     library.Unload();
-#if defined(_WIN32)
-    EXPECT_TRUE(LoggedBefore("unload db2cli.dll", "unload db2sys.dll"));
-    EXPECT_TRUE(LoggedBefore("unload db2sys.dll", "unload db2app.dll"));
-#else
-    // glibc defers the finalizers of libraries released while another one
-    // is being unloaded and runs them in its own order: only completeness
-    // can be seen here.
-    EXPECT_EQ(1, log.Count("unload db2cli.dll"));
-    EXPECT_EQ(1, log.Count("unload db2sys.dll"));
-    EXPECT_EQ(1, log.Count("unload db2app.dll"));
-#endif
-}
-
-#if defined(_WIN32)
-// The detach notification of a terminating process (lpReserved not null),
-// sent the way the loader sends it: through the module's entry point. By
-// then the DB2 libraries may be gone; the module must release nothing.
-TEST_F(LoadingWithClient, ProcessExitReleasesNothing)
-{
-    ASSERT_NO_FATAL_FAILURE(LoadAllThree());
-
-    const auto base = reinterpret_cast<const unsigned char*>(::GetModuleHandleA("RkDb2Rova.dll"));
-    ASSERT_NE(nullptr, base);
-    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const auto entryPoint = reinterpret_cast<BOOL(WINAPI*)(HINSTANCE, DWORD, LPVOID)>(
-        reinterpret_cast<void (*)(void)>(base + nt->OptionalHeader.AddressOfEntryPoint));
-    entryPoint(reinterpret_cast<HINSTANCE>(const_cast<unsigned char*>(base)), DLL_PROCESS_DETACH,
-               reinterpret_cast<LPVOID>(1));
-
-    for (const char* name : {"db2app.dll", "db2sys.dll", "db2cli.dll"}) {
-        EXPECT_NE(nullptr, ::GetModuleHandleA(name)) << name;
-        EXPECT_FALSE(Logged(std::string("unload ") + name));
+    if (rk::os::UnloadFinalizesInReleaseOrder()) {
+        EXPECT_TRUE(LoggedBefore("unload db2cli.dll", "unload db2sys.dll"));
+        EXPECT_TRUE(LoggedBefore("unload db2sys.dll", "unload db2app.dll"));
+    } else {
+        // glibc defers the finalizers of libraries released while another
+        // one is being unloaded and runs them in its own order: only
+        // completeness can be seen here.
+        EXPECT_EQ(1, log.Count("unload db2cli.dll"));
+        EXPECT_EQ(1, log.Count("unload db2sys.dll"));
+        EXPECT_EQ(1, log.Count("unload db2app.dll"));
     }
-    // The run-time now counts the module as detached: the host's FreeLibrary
-    // at the end of the case reaches neither DllMain nor a destructor.
 }
-#endif
 
 TEST_F(LoadingWithClient, CatalogExportsLoadAndReleaseTheirOwnPairOnEveryCall)
 {

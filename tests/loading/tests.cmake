@@ -1,6 +1,10 @@
 # Loading the DB2 client on first use, seen through the exports.
 
 rk_test_program(loading_tests ${CMAKE_CURRENT_LIST_DIR}/LoadingTest.cpp)
+if(RK_WINDOWS)
+  # The module's entry point at process exit: a Windows loader notification.
+  target_sources(loading_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ProcessExitTestWin32.cpp)
+endif()
 rk_test_cases(loading_tests CLIENT sim FILTER "LoadingWithClient.*-LoadingWithClient.Concurrent*")
 rk_test_cases(loading_tests CLIENT sim FILTER "LoadingWithClient.Concurrent*" LABELS concurrency)
 rk_test_cases(loading_tests CLIENT no-client FILTER "LoadingWithoutClient.*")

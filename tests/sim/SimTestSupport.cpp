@@ -23,12 +23,7 @@ SimLibrary::SimLibrary(const std::string& fileName) : m_library(SimDir() + "/" +
 
 void* SimLibrary::Lookup(const char* exportName) const
 {
-#if defined(_WIN32)
-    return m_library.Export(exportName);
-#else
-    const std::string name(exportName);
-    return m_library.Export(name.substr(0, name.find('@')).c_str());
-#endif
+    return m_library.ExportByWindowsName(exportName);
 }
 
 SimHome::SimHome() : m_path(NewDirectory()), m_env("RKDB2_SIM_HOME", m_path) {}

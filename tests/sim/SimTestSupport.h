@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "LoadedLibrary.h"
+#include "os/LoadedLibrary.h"
 #include "TestEnv.h"
 #include "db2/Db2Api.h"
 
@@ -28,7 +28,7 @@ public:
 
 private:
     void* Lookup(const char* exportName) const;
-    host::LoadedLibrary m_library;
+    os::LoadedLibrary m_library;
 };
 
 // A new, empty store directory that RKDB2_SIM_HOME names for the object's

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "CRkDirectoryStore.h"
+#include "DefaultStoreCase.h"
 #include "SimTestSupport.h"
 #include "StoreFiles.h"
 #include "TestPaths.h"
@@ -115,13 +116,9 @@ TEST(SimStoreLocation, EnvironmentChoosesTheDirectory)
         EXPECT_EQ(rk::test::PlatformPath("/some/where") + "/nodes.txt",
                   CRkDirectoryStore::FromEnvironment().NodesPath());
     }
-#if defined(_WIN32)
-    const rk::test::ScopedEnv profile("USERPROFILE", "C:\\users\\someone");
-    EXPECT_EQ("C:\\users\\someone\\rkdb2-sim", CRkDirectoryStore::FromEnvironment().Directory());
-#else
-    const rk::test::ScopedEnv profile("HOME", "/home/someone");
-    EXPECT_EQ("/home/someone/.rkdb2-sim", CRkDirectoryStore::FromEnvironment().Directory());
-#endif
+    const auto profileCase = rk::test::ProfileDefaultStoreCase();
+    const rk::test::ScopedEnv profile(profileCase.variable, profileCase.value);
+    EXPECT_EQ(profileCase.directory, CRkDirectoryStore::FromEnvironment().Directory());
 }
 
 } // namespace

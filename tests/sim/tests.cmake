@@ -5,6 +5,7 @@
 rk_test_program(sim_tests
   ${CMAKE_CURRENT_LIST_DIR}/CatalogTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DatabaseScanTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DefaultStoreCase${RK_PLATFORM_SUFFIX}.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MessageTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NodeScanTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SimScanFixture.cpp

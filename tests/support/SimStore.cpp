@@ -5,40 +5,13 @@
 
 #include "TestEnv.h"
 #include "TestPaths.h"
-
-#if defined(_WIN32)
-#  include <windows.h>
-#else
-#  include <sys/stat.h>
-#  include <unistd.h>
-#endif
+#include "os/Files.h"
 
 namespace rk::test {
-namespace {
-
-void MakeDirectory(const std::string& path)
-{
-#if defined(_WIN32)
-    ::CreateDirectoryA(path.c_str(), nullptr);
-#else
-    ::mkdir(path.c_str(), 0700);
-#endif
-}
-
-void RemoveDirectory(const std::string& path)
-{
-#if defined(_WIN32)
-    ::RemoveDirectoryA(path.c_str());
-#else
-    ::rmdir(path.c_str());
-#endif
-}
-
-} // namespace
 
 SimStore::SimStore() : m_dir(TemporaryPath("rkdb2-store"))
 {
-    MakeDirectory(m_dir);
+    os::MakeDirectory(m_dir);
     SetEnv("RKDB2_SIM_HOME", m_dir);
 }
 
@@ -46,7 +19,7 @@ SimStore::~SimStore()
 {
     RemoveNodes();
     RemoveDatabases();
-    RemoveDirectory(m_dir);
+    os::RemoveEmptyDirectory(m_dir);
     UnsetEnv("RKDB2_SIM_HOME");
 }
 

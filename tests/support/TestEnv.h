@@ -1,13 +1,15 @@
 #pragma once
 // Environment variables of the test process, as the stand-in client and the
-// library read them (GetEnvironmentVariableA on Windows, getenv on Linux).
+// library read them (see os/Environment.h).
 
 #include <string>
 
+#include "os/Environment.h"
+
 namespace rk::test {
 
-void SetEnv(const std::string& name, const std::string& value);
-void UnsetEnv(const std::string& name);
+using os::SetEnv;
+using os::UnsetEnv;
 
 // Sets a variable for one scope and restores the absence afterwards.
 class ScopedEnv {

@@ -6,18 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "TestPaths.h"
-
-#if defined(_WIN32)
-#  include <windows.h>
-#endif
+#include "os/LoadedLibrary.h"
 
 int main(int argc, char** argv)
 {
-#if defined(_WIN32)
     if (const char* dir = std::getenv("RKDB2_TEST_CLIENT_DIR"))
-        ::SetDllDirectoryA(rk::test::PlatformPath(dir).c_str());
-#endif
+        rk::os::SetLibrarySearchDirectory(dir);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -6,16 +6,11 @@
 #include <cstdio>
 #include <string>
 
-#if defined(_WIN32)
-#  include <windows.h>
-#else
-#  include <unistd.h>
-#  include <climits>
-#endif
+#include "os/Process.h"
 
 namespace rk::test {
 
-std::string ExecutableDir() { return host::ExecutableDir(); }
+std::string ExecutableDir() { return os::ExecutableDir(); }
 
 std::string BuildDir() { return ExecutableDir() + "/.."; }
 
@@ -25,18 +20,10 @@ std::string SimDir() { return BuildDir() + "/db2sim"; }
 
 std::string DoublesDir(const std::string& variant) { return BuildDir() + "/doubles/" + variant; }
 
-std::string PlatformPath(const std::string& path) { return host::PlatformPath(path); }
-
 std::string TemporaryPath(const std::string& stem)
 {
     static std::atomic<int> counter{0};
-#if defined(_WIN32)
-    char dir[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, dir);
-    const std::string base = std::string(dir) + stem + "-" + std::to_string(::GetCurrentProcessId());
-#else
-    const std::string base = "/tmp/" + stem + "-" + std::to_string(::getpid());
-#endif
+    const std::string base = os::TemporaryDirectory() + stem + "-" + std::to_string(os::CurrentProcessId());
     const std::string path = base + "-" + std::to_string(counter++);
     std::remove(path.c_str());
     return path;

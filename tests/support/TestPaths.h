@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "os/Paths.h"
+
 namespace rk::test {
 
 std::string ExecutableDir();
@@ -15,7 +17,7 @@ std::string DoublesDir(const std::string& variant);
 
 // A path in the form the running platform takes: under Wine, Unix paths
 // "/x" become "Z:/x".
-std::string PlatformPath(const std::string& path);
+using os::PlatformPath;
 
 // A new, empty file name in the system's temporary directory.
 std::string TemporaryPath(const std::string& stem);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ExportList.h"
-#include "LoadedLibrary.h"
+#include "os/LoadedLibrary.h"
 #include "rkdb2rova.h"
 
 namespace rk::host {
@@ -31,15 +31,10 @@ public:
 #undef RK_HOST_EXPORT_FIELD
 
 private:
-    LoadedLibrary m_library;
+    os::LoadedLibrary m_library;
 };
 
-// The directory of the running program.
-std::string ExecutableDir();
 // The product library beside the running program.
 std::string DefaultLibraryPath();
-// A path in the form the running platform takes: under Wine, Unix paths
-// "/x" become "Z:/x".
-std::string PlatformPath(const std::string& path);
 
 } // namespace rk::host

@@ -10,63 +10,13 @@
 #include <vector>
 
 #include "Command.h"
-
-#if defined(_WIN32)
-#  include <windows.h>
-#else
-#  include <termios.h>
-#  include <unistd.h>
-#endif
+#include "os/Terminal.h"
 
 namespace {
 
-// Turns the terminal's echo off for its lifetime, when standard input is a
-// terminal at all.
-class EchoOff {
-public:
-    EchoOff()
-    {
-#if defined(_WIN32)
-        m_input = ::GetStdHandle(STD_INPUT_HANDLE);
-        m_active = ::GetConsoleMode(m_input, &m_mode) != 0 &&
-                    ::SetConsoleMode(m_input, m_mode & ~static_cast<DWORD>(ENABLE_ECHO_INPUT)) != 0;
-#else
-        m_active = ::isatty(STDIN_FILENO) != 0 && ::tcgetattr(STDIN_FILENO, &m_mode) == 0;
-        if (m_active) {
-            termios silent = m_mode;
-            silent.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-            m_active = ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent) == 0;
-        }
-#endif
-    }
-    ~EchoOff()
-    {
-        if (!m_active)
-            return;
-#if defined(_WIN32)
-        ::SetConsoleMode(m_input, m_mode);
-#else
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &m_mode);
-#endif
-    }
-    EchoOff(const EchoOff&) = delete;
-    EchoOff& operator=(const EchoOff&) = delete;
-
-    bool IsTerminal() const { return m_active; }
-
-private:
-    bool m_active = false;
-#if defined(_WIN32)
-    HANDLE m_input = nullptr;
-    DWORD m_mode = 0;
-#else
-    termios m_mode{};
-#endif
-};
-
 bool ReadPassword(std::string& password)
 {
-    EchoOff echoOff;
+    const rk::os::TerminalEchoOff echoOff;
     if (echoOff.IsTerminal())
         std::fprintf(stderr, "Password: ");
     const bool read = static_cast<bool>(std::getline(std::cin, password));

@@ -12,10 +12,7 @@
 #include <string>
 
 #include "Command.h"
-
-#if defined(_WIN32)
-#  include <windows.h>
-#endif
+#include "os/LoadedLibrary.h"
 
 namespace rkdb2 {
 
@@ -46,12 +43,11 @@ int main(int argc, char** argv)
 {
     int next = 1;
     if (next + 1 < argc && std::strcmp(argv[next], "--client-dir") == 0) {
-#if defined(_WIN32)
-        ::SetDllDirectoryA(rk::host::PlatformPath(argv[next + 1]).c_str());
-#else
-        std::fprintf(stderr, "rkdb2: --client-dir is for Windows; on Linux set LD_LIBRARY_PATH\n");
-        return 2;
-#endif
+        if (!rk::os::CanSetLibrarySearchDirectory()) {
+            std::fprintf(stderr, "rkdb2: --client-dir is for Windows; on Linux set LD_LIBRARY_PATH\n");
+            return 2;
+        }
+        rk::os::SetLibrarySearchDirectory(argv[next + 1]);
         next += 2;
     }
     if (next >= argc || std::strcmp(argv[next], "help") == 0 || std::strcmp(argv[next], "--help") == 0) {

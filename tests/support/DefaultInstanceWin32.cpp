@@ -1,14 +1,8 @@
 #include "DefaultInstance.h"
 
-#include "TestEnv.h"
-
-#if defined(_WIN32)
-#  include <windows.h>
-#endif
+#include <windows.h>
 
 namespace rk::test {
-
-#if defined(_WIN32)
 namespace {
 
 constexpr const char* kProfileKey = "SOFTWARE\\IBM\\DB2\\GLOBAL_PROFILE";
@@ -40,14 +34,5 @@ void RemoveDefaultInstanceValue()
 }
 
 void RemoveDefaultInstanceKey() { ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kProfileKey); }
-
-#else
-
-void SetDefaultInstance(const std::string& value) { SetEnv("DB2INSTDEF", value); }
-void SetDefaultInstanceBytes(const std::string& bytes) { SetEnv("DB2INSTDEF", bytes); }
-void RemoveDefaultInstanceValue() { UnsetEnv("DB2INSTDEF"); }
-void RemoveDefaultInstanceKey() { UnsetEnv("DB2INSTDEF"); }
-
-#endif
 
 } // namespace rk::test

@@ -1,0 +1,17 @@
+// Logs "load NAME" and "unload NAME" when the library is loaded into and
+// unloaded from a process, so tests can see which DB2 libraries were loaded,
+// when, and in which order they were released. Built into each library with
+// RK_SIM_LIBRARY_NAME defined as its file name (sim/CMakeLists.txt).
+
+#include "SimHooks.h"
+
+#include <windows.h>
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        rk::sim::LogLine("load " RK_SIM_LIBRARY_NAME);
+    else if (reason == DLL_PROCESS_DETACH)
+        rk::sim::LogLine("unload " RK_SIM_LIBRARY_NAME);
+    return TRUE;
+}

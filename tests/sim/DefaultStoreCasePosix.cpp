@@ -1,0 +1,7 @@
+#include "DefaultStoreCase.h"
+
+namespace rk::test {
+
+DefaultStoreCase ProfileDefaultStoreCase() { return {"HOME", "/home/someone", "/home/someone/.rkdb2-sim"}; }
+
+} // namespace rk::test

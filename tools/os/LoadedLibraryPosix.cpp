@@ -1,0 +1,36 @@
+#include "os/LoadedLibrary.h"
+
+#include <dlfcn.h>
+
+namespace rk::os {
+
+LoadedLibrary::LoadedLibrary(const std::string& path) : m_handle(::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {}
+
+void LoadedLibrary::Unload()
+{
+    if (m_handle == nullptr)
+        return;
+    ::dlclose(m_handle);
+    m_handle = nullptr;
+}
+
+void* LoadedLibrary::Export(const char* name) const
+{
+    if (m_handle == nullptr)
+        return nullptr;
+    return ::dlsym(m_handle, name);
+}
+
+void* LoadedLibrary::ExportByWindowsName(const char* exportName) const
+{
+    const std::string name(exportName);
+    return Export(name.substr(0, name.find('@')).c_str());
+}
+
+bool CanSetLibrarySearchDirectory() { return false; }
+
+void SetLibrarySearchDirectory(const std::string&) {}
+
+bool UnloadFinalizesInReleaseOrder() { return false; }
+
+} // namespace rk::os
