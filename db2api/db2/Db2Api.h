@@ -8,10 +8,10 @@
 
 #include "db2/ByteLayout.h"
 
-#if defined(_WIN32)
-#  define RK_DB2_CALL __stdcall
-#else
-#  define RK_DB2_CALL
+// RK_DB2_CALL, the calling convention of DB2's entry points (__stdcall on
+// Windows), comes from the build: the target rk_db2_api defines it.
+#ifndef RK_DB2_CALL
+#  error "RK_DB2_CALL is defined by the build (link rk_db2_api)"
 #endif
 
 namespace rk::db2 {
