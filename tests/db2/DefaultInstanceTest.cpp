@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DefaultInstance.h"
+#include "MachineDefaultInstance.h"
 #include "db2/DefaultInstance.h"
 #include "platform/ProfileRegistry.h"
 

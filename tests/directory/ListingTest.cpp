@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "CallLog.h"
-#include "DefaultInstance.h"
+#include "MachineDefaultInstance.h"
 #include "HostLibrary.h"
 #include "SimStore.h"
 

@@ -1,4 +1,4 @@
-#include "DefaultInstance.h"
+#include "MachineDefaultInstance.h"
 
 #include <windows.h>
 
