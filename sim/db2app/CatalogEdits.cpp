@@ -44,23 +44,34 @@ bool HasControlCharacter(const std::string& text)
 
 std::string TextOrEmpty(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
 
-// The catalog codes for a store edit that did not happen.
-CallOutcome EditFailure(EditResult result, std::int32_t duplicate, std::int32_t notFound, std::int32_t missing,
-                        const std::string& name)
+// The catalog codes of one directory for a store edit that did not happen.
+struct EditCodes {
+    std::int32_t duplicate;
+    std::int32_t notFound;
+    std::int32_t missing;
+    std::int32_t ioError;
+};
+
+constexpr EditCodes kNodeEditCodes{db2::kSqlNodeExists, db2::kSqlNodeNotFound, db2::kSqlNodeDirectoryNotFound,
+                                   kSqlNodeDirectoryIoError};
+constexpr EditCodes kDatabaseEditCodes{db2::kSqlAliasExists, db2::kSqlAliasNotFound,
+                                       db2::kSqlDatabaseDirectoryNotFound, kSqlDatabaseDirectoryIoError};
+
+CallOutcome EditFailure(EditResult result, const EditCodes& codes, const std::string& name)
 {
     switch (result) {
     case EditResult::kDone:
         return {};
     case EditResult::kDuplicate:
-        return {duplicate, {name}};
+        return {codes.duplicate, {name}};
     case EditResult::kNotFound:
-        return {notFound, {name}};
+        return {codes.notFound, {name}};
     case EditResult::kFileMissing:
-        return {missing, {}};
+        return {codes.missing, {}};
     case EditResult::kWriteFailed:
         break;
     }
-    return {kSqlDirectoryIoError, {}};
+    return {codes.ioError, {}};
 }
 
 } // namespace
@@ -101,8 +112,7 @@ CallOutcome CatalogNode(const unsigned char* node, const unsigned char* protocol
         return {db2::kSqlInvalidServiceName, {entry.serviceName}};
 
     const EditResult result = CRkDirectoryStore::FromEnvironment().AddNode(entry);
-    return EditFailure(result, db2::kSqlNodeExists, db2::kSqlNodeNotFound, db2::kSqlNodeDirectoryNotFound,
-                       entry.nodeName);
+    return EditFailure(result, kNodeEditCodes, entry.nodeName);
 }
 
 CallOutcome CatalogDatabase(const char* databaseName, const char* alias, unsigned char entryType,
@@ -142,8 +152,7 @@ CallOutcome CatalogDatabase(const char* databaseName, const char* alias, unsigne
     const bool nodeKnown = nodes && std::any_of(nodes->begin(), nodes->end(), [&](const store::NodeEntry& node) {
                                return store::SameName(node.nodeName, entry.nodeName);
                            });
-    const CallOutcome added = EditFailure(store.AddDatabase(entry), db2::kSqlAliasExists, db2::kSqlAliasNotFound,
-                                          db2::kSqlDatabaseDirectoryNotFound, entry.alias);
+    const CallOutcome added = EditFailure(store.AddDatabase(entry), kDatabaseEditCodes, entry.alias);
     if (added.sqlcode != 0 || entry.nodeName.empty() || nodeKnown)
         return added;
     return CallOutcome{db2::kSqlNodeNotCatalogued, {entry.nodeName}};
@@ -153,16 +162,14 @@ CallOutcome UncatalogDatabase(const char* alias)
 {
     if (!IsValidDirectoryName(alias))
         return {db2::kSqlInvalidAlias, {TextOrEmpty(alias)}};
-    return EditFailure(CRkDirectoryStore::FromEnvironment().RemoveDatabase(alias), db2::kSqlAliasExists,
-                       db2::kSqlAliasNotFound, db2::kSqlDatabaseDirectoryNotFound, alias);
+    return EditFailure(CRkDirectoryStore::FromEnvironment().RemoveDatabase(alias), kDatabaseEditCodes, alias);
 }
 
 CallOutcome UncatalogNode(const char* nodeName)
 {
     if (!IsValidNodeName(nodeName))
         return {db2::kSqlInvalidNodeName, {TextOrEmpty(nodeName)}};
-    return EditFailure(CRkDirectoryStore::FromEnvironment().RemoveNode(nodeName), db2::kSqlNodeExists,
-                       db2::kSqlNodeNotFound, db2::kSqlNodeDirectoryNotFound, nodeName);
+    return EditFailure(CRkDirectoryStore::FromEnvironment().RemoveNode(nodeName), kNodeEditCodes, nodeName);
 }
 
 } // namespace rk::sim
