@@ -272,6 +272,31 @@ TEST_F(DirectoryListing, FailedFetchClosesTheScanAndReportsTheFetch)
     }
 }
 
+// The stand-in, like DB2, refuses a ninth open scan of a directory in the
+// process: nine failed populations in a row on each failure path, and then
+// a listing, would fail with SQL1095N or SQL1056N if any path left its scan
+// open.
+TEST_F(DirectoryListing, NoFailedPopulationLeavesAScanOpen)
+{
+    CatalogSalesStockStaff();
+    for (const std::string& rule : {std::string("sqlengne_api@12=-1029"), std::string(FetchName()) + "=-1029",
+                                   std::string(FetchName()) + "=1014"}) {
+        SCOPED_TRACE(rule);
+        {
+            ScopedFaults faults(rule);
+            for (std::size_t i = 0; i < 9; ++i) {
+                RkDatabaseEntry* first = nullptr;
+                ASSERT_EQ(0, library.CRkDatabaseListPopulate(list, &first)) << "population " << i + 1;
+                ASSERT_EQ(std::string::npos, ErrorText().find("SQLSTATE = \"54029\"")) << ErrorText();
+            }
+        }
+        RkDatabaseEntry* first = nullptr;
+        ASSERT_EQ(1, library.CRkDatabaseListPopulate(list, &first)) << ErrorText();
+        EXPECT_EQ("SALES", Alias(first));
+        EXPECT_EQ((std::vector<std::string>{"STOCK", "STAFF"}), Walk());
+    }
+}
+
 // Mended: the handle's sqlca used to be read before any DB2 call filled it.
 TEST_F(DirectoryListing, ErrorTextBeforeAnyPopulationIsThatOfAZeroSqlca)
 {

@@ -198,3 +198,68 @@ TEST_F(SimDatabaseScan, SampleCatalogueHasWhatItsReadmePromises)
 }
 
 } // namespace
+
+namespace {
+
+using namespace rk::db2;
+
+class SimScanLimit : public rk::test::SimApp {};
+
+// As DB2: eight open scans per directory and process; the two database
+// routes share the system database directory's eight, the node directory
+// has eight of its own, and a close makes room again.
+TEST_F(SimScanLimit, NinthOpenScanOfADirectoryIsRefused)
+{
+    home.Write("nodes.txt", "[node N1]\n");
+    home.Write("databases.txt", "[database D1]\n");
+    std::vector<unsigned short> nodeScans(8);
+    std::vector<unsigned short> databaseScans(8);
+    unsigned short count = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        sqlenops_api(&nodeScans[i], &count, &ca);
+        ASSERT_EQ(0, Code()) << "node scan " << i + 1;
+        if (i % 2 == 0) {
+            sqledosd_api(nullptr, &databaseScans[i], &count, &ca);
+        } else {
+            DbDirOpenScanParams open{nullptr, 0, 0};
+            db2DbDirOpenScan(kDbDirVersion, &open, &ca);
+            databaseScans[i] = open.oHandle;
+        }
+        ASSERT_EQ(0, Code()) << "database scan " << i + 1;
+    }
+    unsigned short handle = 77;
+    count = 77;
+    sqlenops_api(&handle, &count, &ca);
+    EXPECT_EQ(kSqlNodeScansExhausted, Code());
+    EXPECT_EQ("54029", rk::test::Sqlstate(ca));
+    EXPECT_EQ(0, handle);
+    EXPECT_EQ(0, count);
+    sqledosd_api(nullptr, &handle, &count, &ca);
+    EXPECT_EQ(kSqlDatabaseScansExhausted, Code());
+    DbDirOpenScanParams open{nullptr, 77, 77};
+    db2DbDirOpenScan(kDbDirVersion, &open, &ca);
+    EXPECT_EQ(kSqlDatabaseScansExhausted, Code());
+    EXPECT_EQ(0, open.oHandle);
+
+    sqlencls_api(nodeScans[3], &ca);
+    sqlenops_api(&handle, &count, &ca);
+    EXPECT_EQ(0, Code()) << "a close makes room";
+    EXPECT_EQ(nodeScans[3], handle) << "the smallest free handle";
+    nodeScans[3] = handle;
+    sqledosd_api(nullptr, &handle, &count, &ca);
+    EXPECT_EQ(kSqlDatabaseScansExhausted, Code()) << "closing a node scan leaves the database scans full";
+
+    for (const unsigned short scan : nodeScans)
+        sqlencls_api(scan, &ca);
+    for (std::size_t i = 0; i < 8; ++i) {
+        if (i % 2 == 0) {
+            sqledcls_api(databaseScans[i], &ca);
+        } else {
+            DbDirCloseScanParams close{databaseScans[i]};
+            db2DbDirCloseScan(kDbDirVersion, &close, &ca);
+        }
+        EXPECT_EQ(0, Code());
+    }
+}
+
+} // namespace
