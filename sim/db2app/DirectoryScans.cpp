@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "CRkDirectoryStore.h"
-#include "DirectoryRecords.h"
+#include "ScanRecords.h"
 #include "SimCodes.h"
 
 namespace rk::sim {

@@ -1,4 +1,4 @@
-#include "DirectoryRecords.h"
+#include "ScanRecords.h"
 
 #include <initializer_list>
 #include <string>
