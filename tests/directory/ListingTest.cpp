@@ -257,8 +257,9 @@ TEST_F(DirectoryListing, FailedFetchClosesTheScanAndReportsTheFetch)
         EXPECT_EQ(0, library.CRkDatabaseListPopulate(list, &first));
         EXPECT_EQ(nullptr, first);
         const std::vector<std::string> lines = log.Lines();
-        const std::vector<std::string> tail(lines.end() - std::min<std::size_t>(lines.size(), 2), lines.end());
-        EXPECT_EQ((std::vector<std::string>{FetchName(), CloseName()}), tail);
+        const std::vector<std::string> tail(lines.end() - std::min<std::size_t>(lines.size(), 3), lines.end());
+        EXPECT_EQ((std::vector<std::string>{FetchName(), std::string("fault ") + FetchName() + "#2=-1029", CloseName()}),
+                  tail);
         EXPECT_EQ(2, log.Count(FetchName()));
         EXPECT_NE(std::string::npos, ErrorText().find("SQLCODE = -1029\r\n")) << ErrorText();
     }
@@ -267,7 +268,9 @@ TEST_F(DirectoryListing, FailedFetchClosesTheScanAndReportsTheFetch)
         ScopedFaults faults("sqlengne_api@12#2=-1029"); // counted per process: the first was above
         RkDatabaseEntry* first = nullptr;
         EXPECT_EQ(0, library.CRkDatabaseListPopulate(list, &first));
-        EXPECT_EQ((std::vector<std::string>{"sqlenops_api@12", "sqlengne_api@12", "sqlencls_api@8"}), log.Lines());
+        EXPECT_EQ((std::vector<std::string>{"sqlenops_api@12", "sqlengne_api@12", "fault sqlengne_api@12#2=-1029",
+                                            "sqlencls_api@8"}),
+                  log.Lines());
         EXPECT_NE(std::string::npos, ErrorText().find("SQLCODE = -1029\r\n")) << ErrorText();
     }
 }
