@@ -2,8 +2,11 @@
 // Little-endian field access by offset. DB2's records are decoded and
 // encoded through these helpers, never through a compiler's struct layout.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <string_view>
 
 namespace rk::bytes {
 
@@ -50,5 +53,29 @@ struct Field {
     std::size_t width;
     constexpr std::size_t End() const { return offset + width; }
 };
+
+// The text of a fixed-width character array up to its first NUL, never
+// reading past `width` bytes: all of them when no NUL ends the text, so a
+// caller that needs a terminator checks for a size below `width`.
+inline std::string_view TextUpToNul(const void* bytes, std::size_t width)
+{
+    const auto* begin = static_cast<const char*>(bytes);
+    const void* nul = std::memchr(begin, '\0', width);
+    return std::string_view(begin, nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - begin)
+                                                  : width);
+}
+
+inline std::string_view TextUpToNul(const unsigned char* record, Field field)
+{
+    return TextUpToNul(record + field.offset, field.width);
+}
+
+// Writes `text` into the field padded with blanks to its width, as DB2 fills
+// its character fields; a longer text is cut to the width. No terminator.
+inline void WriteBlankPadded(unsigned char* record, Field field, std::string_view text)
+{
+    std::memset(record + field.offset, ' ', field.width);
+    std::memcpy(record + field.offset, text.data(), std::min(text.size(), field.width));
+}
 
 } // namespace rk::bytes

@@ -169,6 +169,9 @@ inline constexpr std::int32_t kSqlNodeDirectoryNotFound = -1027;
 inline constexpr std::int32_t kSqlSystemDirectoryEmpty = 1057;
 inline constexpr std::int32_t kSqlDatabaseDirectoryNotFound = -1031;
 inline constexpr std::int32_t kSqlNoMoreEntries = 1014;
+// Eight scans of a directory are open already in this process.
+inline constexpr std::int32_t kSqlNodeScansExhausted = -1095;
+inline constexpr std::int32_t kSqlDatabaseScansExhausted = -1056;
 inline constexpr std::int32_t kSqlNodeNotCatalogued = 1100;
 inline constexpr std::int32_t kSqlInvalidAlias = -1000;
 inline constexpr std::int32_t kSqlInvalidDatabaseName = -1001;

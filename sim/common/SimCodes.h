@@ -12,18 +12,18 @@ namespace rk::sim {
 // The token names the parameter. (Not verified.)
 inline constexpr std::int32_t kSqlParameterNotValid = -2032;
 
-// The store could not be written. (Not verified.)
-inline constexpr std::int32_t kSqlDirectoryIoError = -1039;
+// DB2's I/O errors of the node directory (SQL1038C) and of the database
+// directory (SQL1039C; SQL10004C with the same text on UNIX systems). The
+// stand-in reports a store it cannot write with the first two, and a
+// directory file that cannot be read or does not parse, as DB2 reports a
+// damaged directory, with SQL1038C and SQL10004C; then the tokens name the
+// file and the damaged line (DB2's message has no token for them, so they
+// stay in sqlerrmc only).
+inline constexpr std::int32_t kSqlNodeDirectoryIoError = -1038;
+inline constexpr std::int32_t kSqlDatabaseDirectoryIoError = -1039;
+inline constexpr std::int32_t kSqlDatabaseDirectoryDamaged = -10004;
 
 // Anything unexpected inside the stand-in itself. (Not verified.)
 inline constexpr std::int32_t kSqlSystemError = -902;
-
-// A directory file that cannot be read or does not parse: DB2's I/O errors
-// of the node directory (SQL1038C) and of the database directory
-// (SQL10004C), as DB2 reports a damaged directory. The tokens name the file
-// and the damaged line. (Codes and wording recalled from DB2's message
-// reference; not verified.)
-inline constexpr std::int32_t kSqlNodeDirectoryIoError = -1038;
-inline constexpr std::int32_t kSqlDatabaseDirectoryIoError = -10004;
 
 } // namespace rk::sim

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <sstream>
 
+#include "FaultRules.h"
 #include "os/Files.h"
 
 namespace rk::sim {
@@ -17,22 +18,6 @@ std::map<std::string, int>& CallCounts()
 {
     static std::map<std::string, int> counts;
     return counts;
-}
-
-// Finds the rule for this call in "NAME[#N]=VALUE,..." and returns VALUE.
-std::optional<int> MatchRule(const std::string& rules, const std::string& name, int callNumber)
-{
-    for (auto [target, value] : KeyValueList(rules)) {
-        int wanted = 0;
-        const auto hash = target.find('#');
-        if (hash != std::string::npos) {
-            wanted = std::atoi(target.c_str() + hash + 1);
-            target.erase(hash);
-        }
-        if (target == name && (wanted == 0 || wanted == callNumber))
-            return std::atoi(value.c_str());
-    }
-    return std::nullopt;
 }
 
 } // namespace
@@ -65,9 +50,14 @@ std::optional<int> EnterCall(const char* exportName)
         callNumber = ++CallCounts()[exportName];
     }
     const std::string only = GetEnv("RKDB2_SIM_CALL_LOG_ONLY");
-    if (only.empty() || ("," + only + ",").find("," + std::string(exportName) + ",") != std::string::npos)
+    const bool logged =
+        only.empty() || ("," + only + ",").find("," + std::string(exportName) + ",") != std::string::npos;
+    if (logged)
         LogLine(exportName);
-    return MatchRule(GetEnv("RKDB2_SIM_FAULTS"), exportName, callNumber);
+    const std::optional<int> injected = FaultRules::Parse(GetEnv("RKDB2_SIM_FAULTS")).Match(exportName, callNumber);
+    if (injected && logged)
+        LogLine(FaultLogLine(exportName, callNumber, *injected));
+    return injected;
 }
 
 } // namespace rk::sim

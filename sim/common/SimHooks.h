@@ -13,7 +13,9 @@
 //                       #N) of entry point NAME yields VALUE: an SQLCODE for
 //                       the administrative calls, the result for the message
 //                       and CLI calls. NAME is the entry point's Windows export
-//                       name, decoration included, on every platform.
+//                       name, decoration included, on every platform. An
+//                       injected call's log line is followed by one naming
+//                       the fault ("fault sqlengne_api@12#2=-1029"; FaultRules.h).
 //
 // Both are read afresh on every call, so a test may change them between calls.
 

@@ -1,24 +1,31 @@
 #include "CRkScanTable.h"
 
-#include <limits>
+#include <algorithm>
 #include <utility>
 
 namespace rk::sim {
+namespace {
+
+bool SameDirectory(ScanKind left, ScanKind right) { return (left == ScanKind::kNode) == (right == ScanKind::kNode); }
+
+} // namespace
 
 std::uint16_t CRkScanTable::Open(ScanKind kind, std::vector<std::vector<unsigned char>> records)
 {
     const std::lock_guard<std::mutex> lock(m_mutex);
-    std::uint32_t handle = 1;
+    const auto open = std::count_if(m_scans.begin(), m_scans.end(),
+                                    [kind](const auto& entry) { return SameDirectory(entry.second.kind, kind); });
+    if (static_cast<std::size_t>(open) >= kMaxOpenScansPerDirectory)
+        return 0;
+    // At most 16 scans are open, so a free handle is always found.
+    std::uint16_t handle = 1;
     for (const auto& entry : m_scans) {
         if (entry.first != handle)
             break;
         ++handle;
     }
-    if (handle > std::numeric_limits<std::uint16_t>::max())
-        return 0;
-    const auto key = static_cast<std::uint16_t>(handle);
-    m_scans.emplace(key, Scan{kind, std::move(records), 0});
-    return key;
+    m_scans.emplace(handle, Scan{kind, std::move(records), 0});
+    return handle;
 }
 
 CRkScanTable::FetchResult CRkScanTable::Fetch(ScanKind kind, std::uint16_t handle, unsigned char** record)

@@ -7,6 +7,7 @@
 // that keeps a record too long reads freed memory (which the sanitizer
 // builds report) instead of silently reading stale data.
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -18,12 +19,17 @@ namespace rk::sim {
 // database directory scan (sqledinfo) or the newer one (db2DbDirInfo).
 enum class ScanKind { kNode, kDatabase, kDatabaseExtended };
 
+// As DB2, a process has at most eight scans of each directory open at once;
+// the two database directory routes share the system database directory's.
+inline constexpr std::size_t kMaxOpenScansPerDirectory = 8;
+
 class CRkScanTable {
 public:
     enum class FetchResult { kRecord, kNoMoreEntries, kUnknownHandle };
 
     // Registers a scan over `records`; returns its handle, the smallest
-    // unused number from 1, or 0 when no handle is left.
+    // unused number from 1, or 0 when the directory of `kind` has
+    // kMaxOpenScansPerDirectory scans open already.
     std::uint16_t Open(ScanKind kind, std::vector<std::vector<unsigned char>> records);
 
     // Hands out the scan's next record in *record (null when there is none).

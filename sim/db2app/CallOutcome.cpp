@@ -6,20 +6,11 @@
 #include "SimMessages.h"
 
 namespace rk::sim {
-namespace {
-
-void PutBlankPadded(db2::Sqlca& ca, bytes::Field field, const std::string& text)
-{
-    std::memset(ca.bytes + field.offset, ' ', field.width);
-    std::memcpy(ca.bytes + field.offset, text.data(), std::min(text.size(), field.width));
-}
-
-} // namespace
 
 void FillSqlca(db2::Sqlca& ca, const CallOutcome& outcome, const char* module)
 {
     ca = db2::Sqlca{};
-    PutBlankPadded(ca, db2::kSqlcaId, "SQLCA");
+    bytes::WriteBlankPadded(ca.bytes, db2::kSqlcaId, "SQLCA");
     bytes::WriteI32(ca.bytes, db2::kSqlcaBcOffset, static_cast<std::int32_t>(db2::kSqlcaSize));
     db2::SetSqlcode(ca, outcome.sqlcode);
 
@@ -33,10 +24,10 @@ void FillSqlca(db2::Sqlca& ca, const CallOutcome& outcome, const char* module)
     bytes::WriteI16(ca.bytes, db2::kSqlcaErrmlOffset, static_cast<std::int16_t>(tokens.size()));
     std::memcpy(ca.bytes + db2::kSqlcaErrmc.offset, tokens.data(), tokens.size());
 
-    PutBlankPadded(ca, db2::kSqlcaErrp, module);
+    bytes::WriteBlankPadded(ca.bytes, db2::kSqlcaErrp, module);
     std::memset(ca.bytes + db2::kSqlcaWarn.offset, ' ', db2::kSqlcaWarn.width);
     const SqlcodeMessage* message = FindSqlcodeMessage(outcome.sqlcode);
-    PutBlankPadded(ca, db2::kSqlcaSqlstate, message != nullptr ? message->sqlstate : "");
+    bytes::WriteBlankPadded(ca.bytes, db2::kSqlcaSqlstate, message != nullptr ? message->sqlstate : "");
 }
 
 } // namespace rk::sim

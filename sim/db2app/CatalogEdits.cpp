@@ -1,11 +1,11 @@
 #include "CatalogEdits.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 #include "CRkDirectoryStore.h"
 #include "SimCodes.h"
+#include "db2/Db2Names.h"
 
 namespace rk::sim {
 namespace {
@@ -13,28 +13,19 @@ namespace {
 using store::CRkDirectoryStore;
 using store::EditResult;
 
-constexpr std::size_t kMaxNameLength = 8;
 constexpr std::size_t kMaxHostNameLength = 255;
 constexpr std::size_t kMaxServiceNameLength = 14;
 
-bool IsNameCharacter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '@' || c == '#' ||
-           c == '$';
-}
+// DB2's naming rules for a name the caller may pass as a null pointer.
+bool IsValidDirectoryName(const char* name) { return name != nullptr && db2::IsValidDirectoryName(name); }
+bool IsValidNodeName(const char* name) { return name != nullptr && db2::IsValidNodeName(name); }
 
 // Reads a NUL-terminated field into `text`; false when no NUL ends it
 // inside the field (`text` then holds all of its bytes).
 bool TerminatedField(const unsigned char* record, bytes::Field field, std::string& text)
 {
-    const auto* begin = reinterpret_cast<const char*>(record + field.offset);
-    const void* nul = std::memchr(begin, '\0', field.width);
-    if (nul == nullptr) {
-        text.assign(begin, field.width);
-        return false;
-    }
-    text.assign(begin, static_cast<const char*>(nul));
-    return true;
+    text = bytes::TextUpToNul(record, field);
+    return text.size() < field.width;
 }
 
 bool HasControlCharacter(const std::string& text)
@@ -44,36 +35,37 @@ bool HasControlCharacter(const std::string& text)
 
 std::string TextOrEmpty(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
 
-// The catalog codes for a store edit that did not happen.
-CallOutcome EditFailure(EditResult result, std::int32_t duplicate, std::int32_t notFound, std::int32_t missing,
-                        const std::string& name)
+// The catalog codes of one directory for a store edit that did not happen.
+struct EditCodes {
+    std::int32_t duplicate;
+    std::int32_t notFound;
+    std::int32_t missing;
+    std::int32_t ioError;
+};
+
+constexpr EditCodes kNodeEditCodes{db2::kSqlNodeExists, db2::kSqlNodeNotFound, db2::kSqlNodeDirectoryNotFound,
+                                   kSqlNodeDirectoryIoError};
+constexpr EditCodes kDatabaseEditCodes{db2::kSqlAliasExists, db2::kSqlAliasNotFound,
+                                       db2::kSqlDatabaseDirectoryNotFound, kSqlDatabaseDirectoryIoError};
+
+CallOutcome EditFailure(EditResult result, const EditCodes& codes, const std::string& name)
 {
     switch (result) {
     case EditResult::kDone:
         return {};
     case EditResult::kDuplicate:
-        return {duplicate, {name}};
+        return {codes.duplicate, {name}};
     case EditResult::kNotFound:
-        return {notFound, {name}};
+        return {codes.notFound, {name}};
     case EditResult::kFileMissing:
-        return {missing, {}};
+        return {codes.missing, {}};
     case EditResult::kWriteFailed:
         break;
     }
-    return {kSqlDirectoryIoError, {}};
+    return {codes.ioError, {}};
 }
 
 } // namespace
-
-bool IsValidDirectoryName(const char* name)
-{
-    if (name == nullptr)
-        return false;
-    const std::size_t length = std::strlen(name);
-    return length >= 1 && length <= kMaxNameLength && std::all_of(name, name + length, IsNameCharacter);
-}
-
-bool IsValidNodeName(const char* name) { return IsValidDirectoryName(name) && !(name[0] >= '0' && name[0] <= '9'); }
 
 CallOutcome CatalogNode(const unsigned char* node, const unsigned char* protocol)
 {
@@ -101,8 +93,7 @@ CallOutcome CatalogNode(const unsigned char* node, const unsigned char* protocol
         return {db2::kSqlInvalidServiceName, {entry.serviceName}};
 
     const EditResult result = CRkDirectoryStore::FromEnvironment().AddNode(entry);
-    return EditFailure(result, db2::kSqlNodeExists, db2::kSqlNodeNotFound, db2::kSqlNodeDirectoryNotFound,
-                       entry.nodeName);
+    return EditFailure(result, kNodeEditCodes, entry.nodeName);
 }
 
 CallOutcome CatalogDatabase(const char* databaseName, const char* alias, unsigned char entryType,
@@ -140,10 +131,9 @@ CallOutcome CatalogDatabase(const char* databaseName, const char* alias, unsigne
     const CRkDirectoryStore store = CRkDirectoryStore::FromEnvironment();
     const auto nodes = entry.nodeName.empty() ? std::nullopt : store.ReadNodes();
     const bool nodeKnown = nodes && std::any_of(nodes->begin(), nodes->end(), [&](const store::NodeEntry& node) {
-                               return store::SameName(node.nodeName, entry.nodeName);
+                               return db2::EqualIgnoringCase(node.nodeName, entry.nodeName);
                            });
-    const CallOutcome added = EditFailure(store.AddDatabase(entry), db2::kSqlAliasExists, db2::kSqlAliasNotFound,
-                                          db2::kSqlDatabaseDirectoryNotFound, entry.alias);
+    const CallOutcome added = EditFailure(store.AddDatabase(entry), kDatabaseEditCodes, entry.alias);
     if (added.sqlcode != 0 || entry.nodeName.empty() || nodeKnown)
         return added;
     return CallOutcome{db2::kSqlNodeNotCatalogued, {entry.nodeName}};
@@ -153,16 +143,14 @@ CallOutcome UncatalogDatabase(const char* alias)
 {
     if (!IsValidDirectoryName(alias))
         return {db2::kSqlInvalidAlias, {TextOrEmpty(alias)}};
-    return EditFailure(CRkDirectoryStore::FromEnvironment().RemoveDatabase(alias), db2::kSqlAliasExists,
-                       db2::kSqlAliasNotFound, db2::kSqlDatabaseDirectoryNotFound, alias);
+    return EditFailure(CRkDirectoryStore::FromEnvironment().RemoveDatabase(alias), kDatabaseEditCodes, alias);
 }
 
 CallOutcome UncatalogNode(const char* nodeName)
 {
     if (!IsValidNodeName(nodeName))
         return {db2::kSqlInvalidNodeName, {TextOrEmpty(nodeName)}};
-    return EditFailure(CRkDirectoryStore::FromEnvironment().RemoveNode(nodeName), db2::kSqlNodeExists,
-                       db2::kSqlNodeNotFound, db2::kSqlNodeDirectoryNotFound, nodeName);
+    return EditFailure(CRkDirectoryStore::FromEnvironment().RemoveNode(nodeName), kNodeEditCodes, nodeName);
 }
 
 } // namespace rk::sim

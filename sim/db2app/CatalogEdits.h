@@ -3,11 +3,9 @@
 // system database directory entries in the store, with DB2's checks and
 // SQLCODEs.
 //
-// Names (node names, database names, aliases) are 1 to 8 characters from
-// A-Z, a-z, 0-9, @, # and $; a node name does not start with a digit, so a
-// node named after an address (10.0.0.1) is refused, as DB2 refuses it.
-// Whether DB2's API folds them to upper case was
-// not verified; the stand-in keeps them as given and compares them without
+// Names (node names, database names, aliases) follow DB2's rules of
+// db2/Db2Names.h. Whether DB2's API folds them to upper case was not
+// verified; the stand-in keeps them as given and compares them without
 // regard to case, so "sample" finds "SAMPLE" but is listed as "sample".
 
 #include <cstdint>
@@ -28,9 +26,5 @@ CallOutcome CatalogDatabase(const char* databaseName, const char* alias, unsigne
 // sqleuncd_api and sqleuncn_api.
 CallOutcome UncatalogDatabase(const char* alias);
 CallOutcome UncatalogNode(const char* nodeName);
-
-// DB2's naming rules: database names and aliases, and node names.
-bool IsValidDirectoryName(const char* name);
-bool IsValidNodeName(const char* name);
 
 } // namespace rk::sim

@@ -22,12 +22,12 @@ using rk::sim::ScanKind;
 namespace {
 
 // A directory file that cannot be read or does not parse fails every call
-// that reads it, as DB2 fails on a damaged directory; the tokens name the
-// file and the line.
+// that reads it, as DB2 fails on a damaged directory. DB2's message names
+// neither file nor line: the tokens carry them for whoever reads sqlerrmc.
 CallOutcome DamagedDirectory(const rk::sim::store::CRkDamagedDirectory& damage)
 {
     const bool nodes = damage.DamagedKind() == rk::sim::store::CRkDamagedDirectory::Kind::kNodes;
-    return CallOutcome{nodes ? rk::sim::kSqlNodeDirectoryIoError : rk::sim::kSqlDatabaseDirectoryIoError,
+    return CallOutcome{nodes ? rk::sim::kSqlNodeDirectoryIoError : rk::sim::kSqlDatabaseDirectoryDamaged,
                        {damage.FileName(), damage.Detail()}};
 }
 

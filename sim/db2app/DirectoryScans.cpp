@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "CRkDirectoryStore.h"
-#include "DirectoryRecords.h"
+#include "ScanRecords.h"
 #include "SimCodes.h"
 
 namespace rk::sim {
@@ -15,9 +15,10 @@ using Records = std::vector<std::vector<unsigned char>>;
 
 CallOutcome ParameterNotValid(const char* parameter) { return {kSqlParameterNotValid, {parameter}}; }
 
-// Registers the snapshot and reports it, or the code for an empty one.
-CallOutcome Register(ScanKind kind, Records records, std::int32_t emptyCode, std::uint16_t* handle,
-                     std::uint16_t* count)
+// Registers the snapshot and reports it, or the code for an empty one, or
+// the directory's code for too many open scans.
+CallOutcome Register(ScanKind kind, Records records, std::int32_t emptyCode, std::int32_t exhaustedCode,
+                     std::uint16_t* handle, std::uint16_t* count)
 {
     if (records.empty())
         return {emptyCode, {}};
@@ -28,7 +29,7 @@ CallOutcome Register(ScanKind kind, Records records, std::int32_t emptyCode, std
         return {kSqlSystemError, {"directory too large"}};
     const std::uint16_t opened = Scans().Open(kind, std::move(records));
     if (opened == 0)
-        return {kSqlSystemError, {"no scan handle left"}};
+        return {exhaustedCode, {}};
     *handle = opened;
     *count = size;
     return {};
@@ -50,7 +51,8 @@ CallOutcome OpenNodeScan(std::uint16_t* handle, std::uint16_t* count)
     Records records;
     for (const auto& node : *nodes)
         records.push_back(EncodeNodeInfo(node));
-    return Register(ScanKind::kNode, std::move(records), db2::kSqlNodeDirectoryEmpty, handle, count);
+    return Register(ScanKind::kNode, std::move(records), db2::kSqlNodeDirectoryEmpty, db2::kSqlNodeScansExhausted,
+                    handle, count);
 }
 
 CallOutcome OpenDatabaseScan(ScanKind kind, const char* path, std::uint16_t* handle, std::uint16_t* count)
@@ -69,7 +71,8 @@ CallOutcome OpenDatabaseScan(ScanKind kind, const char* path, std::uint16_t* han
     Records records;
     for (const auto& database : *databases)
         records.push_back(EncodeDatabaseInfo(database, kind == ScanKind::kDatabaseExtended));
-    return Register(kind, std::move(records), db2::kSqlSystemDirectoryEmpty, handle, count);
+    return Register(kind, std::move(records), db2::kSqlSystemDirectoryEmpty, db2::kSqlDatabaseScansExhausted,
+                    handle, count);
 }
 
 CallOutcome FetchNextEntry(ScanKind kind, std::uint16_t handle, unsigned char** record)

@@ -10,12 +10,13 @@
 
 namespace rk::sim {
 
-// 0 with a handle and the entry count; 1037 (empty) or -1027 (no
-// nodes.txt) with neither.
+// 0 with a handle and the entry count; 1037 (empty), -1027 (no nodes.txt)
+// or -1095 (eight node scans open already) with neither.
 CallOutcome OpenNodeScan(std::uint16_t* handle, std::uint16_t* count);
 
 // `path` null: the system database directory; 0 with handle and count, 1057
-// (empty) or -1031 (no databases.txt) with neither. The stand-in keeps no
+// (empty), -1031 (no databases.txt) or -1056 (eight database scans open
+// already, on either route) with neither. The stand-in keeps no
 // local database directories: any path gives -1031.
 CallOutcome OpenDatabaseScan(ScanKind kind, const char* path, std::uint16_t* handle, std::uint16_t* count);
 

@@ -24,6 +24,7 @@
 #include "SimMessages.h"
 #include "SqlstateTexts.h"
 #include "db2/Db2Api.h"
+#include "db2/Db2Names.h"
 
 namespace {
 
@@ -34,12 +35,7 @@ constexpr int kOutOfMemory = -1;
 
 bool IsKnownMessageFile(const char* fileName)
 {
-    if (fileName == nullptr)
-        return false;
-    std::string lower(fileName);
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower == kMessageFile;
+    return fileName != nullptr && rk::db2::EqualIgnoringCase(fileName, kMessageFile);
 }
 
 // "SQL1013N  The database alias ... could not be found.  SQLSTATE=42705"

@@ -27,6 +27,7 @@ constexpr SqlstateText kTexts[] = {
     {"42704", "An undefined object or constraint name was detected."},
     {"42705", "An undefined server-name was detected."},
     {"42710", "A duplicate object or constraint name was detected."},
+    {"54029", "The maximum number of open directory scans has been reached."},  // nv
     {"57019", "The statement was not successful, because of a problem with a resource."},
     {"58004", "A system error (that does not necessarily preclude the successful execution of subsequent SQL statements) occurred."},
     {"58005", "A system error (that prevents the successful execution of subsequent SQL statements) occurred."},

@@ -6,6 +6,7 @@
 #include "SimHooks.h"
 #include "StoreFiles.h"
 #include "StoreFormat.h"
+#include "db2/Db2Names.h"
 
 namespace rk::sim::store {
 namespace {
@@ -37,7 +38,7 @@ template <typename Entry>
 EditResult Add(std::vector<Entry>& entries, const Entry& entry, std::string Entry::*name)
 {
     const bool exists = std::any_of(entries.begin(), entries.end(),
-                                    [&](const Entry& e) { return SameName(e.*name, entry.*name); });
+                                    [&](const Entry& e) { return db2::EqualIgnoringCase(e.*name, entry.*name); });
     if (exists)
         return EditResult::kDuplicate;
     entries.push_back(entry);
@@ -47,7 +48,7 @@ EditResult Add(std::vector<Entry>& entries, const Entry& entry, std::string Entr
 template <typename Entry>
 EditResult Remove(std::vector<Entry>& entries, const std::string& wanted, std::string Entry::*name)
 {
-    const auto it = std::find_if(entries.begin(), entries.end(), [&](const Entry& e) { return SameName(e.*name, wanted); });
+    const auto it = std::find_if(entries.begin(), entries.end(), [&](const Entry& e) { return db2::EqualIgnoringCase(e.*name, wanted); });
     if (it == entries.end())
         return EditResult::kNotFound;
     entries.erase(it);

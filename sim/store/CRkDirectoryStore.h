@@ -65,8 +65,9 @@ public:
     bool WriteNodes(const std::vector<NodeEntry>& nodes) const;
     bool WriteDatabases(const std::vector<DatabaseEntry>& databases) const;
 
-    // Names compare with SameName. Adding creates a missing file; removing
-    // from a missing file reports kFileMissing. Editing a damaged file
+    // Names compare without regard to ASCII case (db2::EqualIgnoringCase).
+    // Adding creates a missing file; removing from a missing file reports
+    // kFileMissing. Editing a damaged file
     // throws CRkDamagedDirectory and leaves the file as it was.
     EditResult AddNode(const NodeEntry& node) const;
     EditResult RemoveNode(const std::string& nodeName) const;

@@ -16,22 +16,9 @@ auto Fields(const DatabaseEntry& e)
                     e.entryType, e.authentication, e.catalogNodeNumber, e.altHostName, e.altPortNumber);
 }
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 } // namespace
 
 bool operator==(const NodeEntry& left, const NodeEntry& right) { return Fields(left) == Fields(right); }
 bool operator==(const DatabaseEntry& left, const DatabaseEntry& right) { return Fields(left) == Fields(right); }
-
-bool SameName(const std::string& left, const std::string& right)
-{
-    if (left.size() != right.size())
-        return false;
-    for (std::size_t i = 0; i < left.size(); ++i) {
-        if (UpperAscii(left[i]) != UpperAscii(right[i]))
-            return false;
-    }
-    return true;
-}
 
 } // namespace rk::sim::store

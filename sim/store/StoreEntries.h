@@ -36,8 +36,4 @@ struct DatabaseEntry {
 bool operator==(const NodeEntry& left, const NodeEntry& right);
 bool operator==(const DatabaseEntry& left, const DatabaseEntry& right);
 
-// Directory names compare without regard to ASCII case: DB2 treats lower
-// case letters in names as upper case.
-bool SameName(const std::string& left, const std::string& right);
-
 } // namespace rk::sim::store

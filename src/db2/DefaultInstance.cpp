@@ -1,6 +1,9 @@
 #include "db2/DefaultInstance.h"
 
 #include <cstring>
+#include <string_view>
+
+#include "db2/ByteLayout.h"
 
 namespace rk::db2 {
 
@@ -11,13 +14,11 @@ void ReadDefaultInstanceName(char (&destination)[kDefaultInstanceBufferSize], pl
     if (!profile.QueryValue("DB2INSTDEF", buffer, sizeof buffer))
         return;
     // Data filling the whole buffer without a NUL counts as absent as well.
-    const void* nul = std::memchr(buffer, '\0', sizeof buffer);
-    if (nul == nullptr)
+    const std::string_view name = bytes::TextUpToNul(buffer, sizeof buffer);
+    if (name.size() >= kDefaultInstanceBufferSize)
         return;
-    const auto length = static_cast<std::size_t>(static_cast<const unsigned char*>(nul) - buffer);
-    if (length >= kDefaultInstanceBufferSize)
-        return;
-    std::memcpy(destination, buffer, length + 1);
+    std::memcpy(destination, name.data(), name.size());
+    destination[name.size()] = '\0';
 }
 
 } // namespace rk::db2

@@ -1,8 +1,9 @@
 // DB2's error text for an sqlca: the SQLCODE message, the SQLCODE and
 // SQLSTATE lines, and the SQLSTATE's explanation.
 
-#include <cstring>
 #include <string>
+
+#include "db2/ByteLayout.h"
 
 #include "db2/CRkDb2SysLib.h"
 
@@ -14,11 +15,9 @@ constexpr std::size_t kMaxErrorTextLength = 1022;
 constexpr const char* kMessageFile = "db2sql.mo";
 
 // The buffer's text up to its first NUL, never reading past the buffer.
-std::string TextUpToNul(const char* buffer, std::size_t size)
+std::string TextUpToNul(const void* buffer, std::size_t size)
 {
-    const void* nul = std::memchr(buffer, '\0', size);
-    const std::size_t length = nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - buffer) : size;
-    return std::string(buffer, length);
+    return std::string(rk::bytes::TextUpToNul(buffer, size));
 }
 
 } // namespace
@@ -38,8 +37,7 @@ std::string CRkDb2SysLib::GetErrorText(const rk::db2::Sqlca& ca) const
     if (sqlogstt(buffer, kWorkingBufferSize, kNoLineBreaks, sqlstateField) > 0)
         sqlstateText = TextUpToNul(buffer, sizeof buffer);
 
-    const std::string sqlstate = TextUpToNul(reinterpret_cast<const char*>(ca.bytes + rk::db2::kSqlcaSqlstate.offset),
-                                             rk::db2::kSqlcaSqlstate.width);
+    const std::string sqlstate(rk::bytes::TextUpToNul(ca.bytes, rk::db2::kSqlcaSqlstate));
 
     std::string text = sqlcodeMessage + "SQLCODE = " + std::to_string(rk::db2::Sqlcode(ca)) + "\r\nSQLSTATE = \"" +
                        sqlstate + "\"\r\n" + sqlstateText;

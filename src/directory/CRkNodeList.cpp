@@ -1,6 +1,7 @@
 #include "directory/CRkNodeList.h"
 
 #include <cstring>
+#include <string_view>
 
 #include "db2/ByteLayout.h"
 #include "db2/CRkDb2AppLib.h"
@@ -21,10 +22,10 @@ void BuildLocalNodeRecord(const char (&defaultInstance)[db2::kDefaultInstanceBuf
                   "the default instance fits the record where it runs on past instance_name");
     std::memset(record, 0, sizeof record);
     std::memcpy(record + db2::nodeinfo::kNodeName.offset, kLocalNodeName, std::strlen(kLocalNodeName));
-    const void* nul = std::memchr(defaultInstance, '\0', sizeof defaultInstance);
-    const std::size_t instanceLength =
-        nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - defaultInstance) : 0;
-    std::memcpy(record + db2::nodeinfo::kInstanceName.offset, defaultInstance, instanceLength);
+    // Without a terminator the name is not taken at all.
+    const std::string_view instance = bytes::TextUpToNul(defaultInstance, sizeof defaultInstance);
+    if (instance.size() < sizeof defaultInstance)
+        std::memcpy(record + db2::nodeinfo::kInstanceName.offset, instance.data(), instance.size());
     bytes::WriteU16(record, db2::nodeinfo::kOsTypeOffset, kOsTypeWindows);
 }
 

@@ -7,8 +7,7 @@ namespace rk::directory {
 std::string_view TrimmedFieldView(const unsigned char* bytes, std::size_t width)
 {
     static const unsigned char kBlanks[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
-    const void* nul = std::memchr(bytes, '\0', width);
-    std::size_t length = nul != nullptr ? static_cast<std::size_t>(static_cast<const unsigned char*>(nul) - bytes) : width;
+    std::size_t length = bytes::TextUpToNul(bytes, width).size();
     // DB2 pads its fields with blanks: the wide ones (a host name has 255
     // bytes) are mostly padding, cut eight bytes at a time.
     while (length >= sizeof kBlanks && std::memcmp(bytes + length - sizeof kBlanks, kBlanks, sizeof kBlanks) == 0)

@@ -28,7 +28,7 @@ set_tests_properties(catalog/rkdb2_catalog_dotted_host PROPERTIES
 add_test(NAME catalog/rkdb2_list_damaged COMMAND rkdb2 ${rkdb2_client} list)
 set_tests_properties(catalog/rkdb2_list_damaged PROPERTIES
   ENVIRONMENT "RKDB2_SIM_HOME=${CMAKE_CURRENT_LIST_DIR}/damaged-store;${rkdb2_path}"
-  PASS_REGULAR_EXPRESSION "SQL1038C  An I/O error occurred while accessing the node directory.  \\(nodes.txt, line 4: \\[database\\] blocks do not belong in this file\\)")
+  PASS_REGULAR_EXPRESSION "SQL1038C  An I/O error occurred while accessing the node directory.  SQLSTATE=58031")
 # A database step that fails after the node step: rkdb2 says the node stays
 # and how to remove it. The alias SAMPLE is in the copied store already.
 set(rkdb2_catalog_store ${CMAKE_CURRENT_BINARY_DIR}/rkdb2-catalog-store)

@@ -3,10 +3,12 @@
 
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
 #include "MachineDefaultInstance.h"
+#include "db2/ByteLayout.h"
 #include "db2/DefaultInstance.h"
 #include "platform/ProfileRegistry.h"
 
@@ -25,9 +27,9 @@ std::string Read(const char* before = "PREVIOUS")
     std::strcpy(destination.name, before);
     rk::db2::ReadDefaultInstanceName(destination.name, rk::platform::SystemProfileRegistry());
     EXPECT_EQ(std::string(8, '#'), std::string(destination.guard, 8)) << "written beyond the 12-byte destination";
-    const void* nul = std::memchr(destination.name, '\0', sizeof destination.name);
-    EXPECT_NE(nullptr, nul) << "destination not terminated";
-    return nul != nullptr ? std::string(destination.name) : std::string();
+    const std::string_view name = rk::bytes::TextUpToNul(destination.name, sizeof destination.name);
+    EXPECT_LT(name.size(), sizeof destination.name) << "destination not terminated";
+    return name.size() < sizeof destination.name ? std::string(name) : std::string();
 }
 
 class DefaultInstance : public testing::Test {

@@ -150,7 +150,7 @@ TEST_F(DirectoryNodeLoad, FailedFetchClosesTheScanAndKeepsTheFetchOutcome)
     EXPECT_FALSE(nodes.LoadNodeDirectory(app.Lib(), ca));
     EXPECT_EQ(-1029, Sqlcode(ca)) << "the close must not overwrite the failed fetch's outcome";
     EXPECT_EQ((Calls{"sqlenops_api@12", "sqlengne_api@12 handle=7", "sqlengne_api@12 handle=7",
-                     "sqlencls_api@8 handle=7"}),
+                     "fault sqlengne_api@12#3=-1029", "sqlencls_api@8 handle=7"}),
               Fake().calls);
     EXPECT_EQ((std::vector<std::string>{"LOCAL", "N1"}), NodeNames(nodes)) << "a failed load leaves the list as it was";
 }
@@ -260,13 +260,14 @@ TEST_P(DirectoryDatabaseScan, OpenWithZeroEntriesClosesAtOnce)
 TEST_P(DirectoryDatabaseScan, FailedFetchKeepsWhatWasAppendedAndClosesTheScan)
 {
     AddDatabases({"DB1", "DB2", "DB3", "DB4", "DB5"});
-    Fake().FailCall(GetParam().extended ? "db2DbDirGetNextEntry@12" : "sqledgne_api", 2, -1029);
+    const std::string fetchExport = GetParam().extended ? "db2DbDirGetNextEntry@12" : "sqledgne_api";
+    Fake().FailCall(fetchExport, 2, -1029);
     EXPECT_FALSE(Scan());
     EXPECT_EQ(-1029, Sqlcode(ca)) << "the close must not overwrite the failed fetch's outcome";
     ASSERT_EQ(1u, entries.size());
     EXPECT_EQ("DB1", entries[0]->Alias());
     const RouteCase& r = GetParam();
-    EXPECT_EQ((Calls{r.open, r.fetch, r.fetch, r.close}), Fake().calls);
+    EXPECT_EQ((Calls{r.open, r.fetch, r.fetch, "fault " + fetchExport + "#2=-1029", r.close}), Fake().calls);
 }
 
 INSTANTIATE_TEST_SUITE_P(Routes, DirectoryDatabaseScan, testing::Values(kNewer, kOpenScanOnly, kOlder),

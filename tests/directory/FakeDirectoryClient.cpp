@@ -15,10 +15,12 @@ bool Enter(const char* exportName, const std::string& arguments, Sqlca* ca, std:
 {
     const int n = ++g_fake.callCounts[exportName];
     g_fake.calls.push_back(std::string(exportName) + (arguments.empty() ? "" : " " + arguments));
-    const auto fault = g_fake.faults.find({exportName, n});
+    const std::optional<int> fault = g_fake.faults.Match(exportName, n);
+    if (fault)
+        g_fake.calls.push_back(sim::FaultLogLine(exportName, n, *fault));
     *ca = Sqlca{};
-    db2::SetSqlcode(*ca, fault != g_fake.faults.end() ? fault->second : sqlcode);
-    return fault != g_fake.faults.end();
+    db2::SetSqlcode(*ca, fault.value_or(sqlcode));
+    return fault.has_value();
 }
 
 std::string Handle(unsigned short handle) { return "handle=" + std::to_string(handle); }

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "FaultRules.h"
 #include "TestDirectoryRecords.h"
 #include "RecordingLoader.h"
 #include "db2/CRkDb2AppLib.h"
@@ -26,16 +26,14 @@ struct FakeDirectoryClient {
     // SQLCODE a close leaves in the sqlca it is given.
     std::int32_t closeCode = 0;
     // Every call in order, e.g. "sqlengne_api@12 handle=7",
-    // "db2DbDirOpenScan@12 version=8020000 path=null".
+    // "db2DbDirOpenScan@12 version=8020000 path=null", each injected one
+    // followed by its fault line as the stand-in logs it.
     std::vector<std::string> calls;
 
     // The `n`-th call (from 1) of `exportName` sets `sqlcode` and does nothing else.
-    void FailCall(const std::string& exportName, int n, std::int32_t sqlcode)
-    {
-        faults[{exportName, n}] = sqlcode;
-    }
+    void FailCall(const std::string& exportName, int n, std::int32_t sqlcode) { faults.Add(exportName, n, sqlcode); }
 
-    std::map<std::pair<std::string, int>, std::int32_t> faults;
+    sim::FaultRules faults;
     std::map<std::string, int> callCounts;
     std::size_t nextNode = 0;
     std::size_t nextDatabase = 0;

@@ -257,8 +257,9 @@ TEST_F(DirectoryListing, FailedFetchClosesTheScanAndReportsTheFetch)
         EXPECT_EQ(0, library.CRkDatabaseListPopulate(list, &first));
         EXPECT_EQ(nullptr, first);
         const std::vector<std::string> lines = log.Lines();
-        const std::vector<std::string> tail(lines.end() - std::min<std::size_t>(lines.size(), 2), lines.end());
-        EXPECT_EQ((std::vector<std::string>{FetchName(), CloseName()}), tail);
+        const std::vector<std::string> tail(lines.end() - std::min<std::size_t>(lines.size(), 3), lines.end());
+        EXPECT_EQ((std::vector<std::string>{FetchName(), std::string("fault ") + FetchName() + "#2=-1029", CloseName()}),
+                  tail);
         EXPECT_EQ(2, log.Count(FetchName()));
         EXPECT_NE(std::string::npos, ErrorText().find("SQLCODE = -1029\r\n")) << ErrorText();
     }
@@ -267,8 +268,35 @@ TEST_F(DirectoryListing, FailedFetchClosesTheScanAndReportsTheFetch)
         ScopedFaults faults("sqlengne_api@12#2=-1029"); // counted per process: the first was above
         RkDatabaseEntry* first = nullptr;
         EXPECT_EQ(0, library.CRkDatabaseListPopulate(list, &first));
-        EXPECT_EQ((std::vector<std::string>{"sqlenops_api@12", "sqlengne_api@12", "sqlencls_api@8"}), log.Lines());
+        EXPECT_EQ((std::vector<std::string>{"sqlenops_api@12", "sqlengne_api@12", "fault sqlengne_api@12#2=-1029",
+                                            "sqlencls_api@8"}),
+                  log.Lines());
         EXPECT_NE(std::string::npos, ErrorText().find("SQLCODE = -1029\r\n")) << ErrorText();
+    }
+}
+
+// The stand-in, like DB2, refuses a ninth open scan of a directory in the
+// process: nine failed populations in a row on each failure path, and then
+// a listing, would fail with SQL1095N or SQL1056N if any path left its scan
+// open.
+TEST_F(DirectoryListing, NoFailedPopulationLeavesAScanOpen)
+{
+    CatalogSalesStockStaff();
+    for (const std::string& rule : {std::string("sqlengne_api@12=-1029"), std::string(FetchName()) + "=-1029",
+                                   std::string(FetchName()) + "=1014"}) {
+        SCOPED_TRACE(rule);
+        {
+            ScopedFaults faults(rule);
+            for (std::size_t i = 0; i < 9; ++i) {
+                RkDatabaseEntry* first = nullptr;
+                ASSERT_EQ(0, library.CRkDatabaseListPopulate(list, &first)) << "population " << i + 1;
+                ASSERT_EQ(std::string::npos, ErrorText().find("SQLSTATE = \"54029\"")) << ErrorText();
+            }
+        }
+        RkDatabaseEntry* first = nullptr;
+        ASSERT_EQ(1, library.CRkDatabaseListPopulate(list, &first)) << ErrorText();
+        EXPECT_EQ("SALES", Alias(first));
+        EXPECT_EQ((std::vector<std::string>{"STOCK", "STAFF"}), Walk());
     }
 }
 

@@ -1,14 +1,10 @@
 #include "TestDirectoryRecords.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace rk::test {
 
 void PutText(Record& record, bytes::Field field, const std::string& text)
 {
-    std::memset(record.data() + field.offset, ' ', field.width);
-    std::memcpy(record.data() + field.offset, text.data(), std::min(text.size(), field.width));
+    bytes::WriteBlankPadded(record.data(), field, text);
 }
 
 Record NodeRecord(const NodeInfo& node)

@@ -1,7 +1,8 @@
 // The system database directory scans of the stand-in's db2app.dll: the
 // older route (sqledosd_api, sqledgne_api, sqledcls_api) and the newer one
 // (db2DbDirOpenScan, db2DbDirGetNextEntry, db2DbDirCloseScan) over
-// databases.txt.
+// databases.txt. What they share with the node directory scan is in
+// ScanRouteTest.cpp.
 
 #include <algorithm>
 
@@ -12,7 +13,6 @@ namespace {
 using namespace rk::db2;
 using rk::test::FieldBytes;
 using rk::test::Padded;
-using rk::test::Sqlstate;
 using rk::test::Tokens;
 namespace f = rk::db2::dbinfo;
 
@@ -30,33 +30,22 @@ protected:
     const unsigned char* Bytes(const std::string& record) { return reinterpret_cast<const unsigned char*>(record.data()); }
 };
 
-TEST_F(SimDatabaseScan, MissingAndEmptyDirectoriesOnBothRoutes)
+// The stand-in keeps no local database directories.
+TEST_F(SimDatabaseScan, PathOfALocalDatabaseDirectoryIsNotFoundOnBothRoutes)
 {
+    home.Write("databases.txt", "[database ONLY]\n");
+    char path[] = "C:";
     unsigned short handle = 77;
     unsigned short count = 77;
-    sqledosd_api(nullptr, &handle, &count, &ca);
+    sqledosd_api(path, &handle, &count, &ca);
     EXPECT_EQ(kSqlDatabaseDirectoryNotFound, Code());
     EXPECT_EQ(0, handle);
     EXPECT_EQ(0, count);
-    DbDirOpenScanParams open{nullptr, 77, 77};
+    DbDirOpenScanParams open{path, 77, 77};
     db2DbDirOpenScan(kDbDirVersion, &open, &ca);
     EXPECT_EQ(kSqlDatabaseDirectoryNotFound, Code());
     EXPECT_EQ(0, open.oHandle);
     EXPECT_EQ(0, open.oNumEntries);
-
-    home.Write("databases.txt", "# empty\n");
-    sqledosd_api(nullptr, &handle, &count, &ca);
-    EXPECT_EQ(kSqlSystemDirectoryEmpty, Code());
-    EXPECT_EQ("01606", Sqlstate(ca));
-    EXPECT_EQ(0, count);
-    db2DbDirOpenScan(kDbDirVersion, &open, &ca);
-    EXPECT_EQ(kSqlSystemDirectoryEmpty, Code());
-    EXPECT_EQ(0, open.oNumEntries);
-
-    // The stand-in keeps no local database directories.
-    char path[] = "C:";
-    sqledosd_api(path, &handle, &count, &ca);
-    EXPECT_EQ(kSqlDatabaseDirectoryNotFound, Code());
 }
 
 TEST_F(SimDatabaseScan, RecordIsBlankPaddedWithZeroNumbersAndFillers)
@@ -106,36 +95,6 @@ TEST_F(SimDatabaseScan, BothRoutesGiveTheSameFieldsAndOnlyTheNewerOneTheAlternat
     EXPECT_EQ(Padded("50001", 14), FieldBytes(Bytes(extended[1]), f::kAltPortNumber));
     EXPECT_EQ(0, extended[1].back()) << "the filler closing db2DbDirInfo";
     EXPECT_EQ(std::string(255, ' '), FieldBytes(Bytes(extended[0]), f::kAltHostName));
-}
-
-TEST_F(SimDatabaseScan, FetchPastTheEndOnBothRoutes)
-{
-    home.Write("databases.txt", "[database ONLY]\n");
-    unsigned short handle = 0;
-    unsigned short count = 0;
-    sqledosd_api(nullptr, &handle, &count, &ca);
-    ASSERT_EQ(1, count);
-    unsigned char* record = nullptr;
-    sqledgne_api(handle, &record, &ca);
-    sqledgne_api(handle, &record, &ca);
-    EXPECT_EQ(kSqlNoMoreEntries, Code());
-    EXPECT_EQ(nullptr, record);
-    sqledcls_api(handle, &ca);
-    EXPECT_EQ(0, Code());
-
-    DbDirOpenScanParams open{nullptr, 0, 0};
-    db2DbDirOpenScan(kDbDirVersion, &open, &ca);
-    DbDirNextEntryParams next{open.oHandle, nullptr};
-    db2DbDirGetNextEntry(kDbDirVersion, &next, &ca);
-    EXPECT_NE(nullptr, next.poDbDirEntry);
-    db2DbDirGetNextEntry(kDbDirVersion, &next, &ca);
-    EXPECT_EQ(kSqlNoMoreEntries, Code());
-    EXPECT_EQ(nullptr, next.poDbDirEntry);
-    DbDirCloseScanParams close{open.oHandle};
-    db2DbDirCloseScan(kDbDirVersion, &close, &ca);
-    EXPECT_EQ(0, Code());
-    db2DbDirCloseScan(kDbDirVersion, &close, &ca);
-    EXPECT_EQ(-2032, Code());
 }
 
 TEST_F(SimDatabaseScan, NewerRouteRefusesOtherVersionsAndMissingParameters)
@@ -198,3 +157,4 @@ TEST_F(SimDatabaseScan, SampleCatalogueHasWhatItsReadmePromises)
 }
 
 } // namespace
+

@@ -16,8 +16,9 @@ namespace {
 using namespace rk::db2;
 
 // Every SQLCODE the stand-in's db2app.dll reports.
-constexpr std::int32_t kProducedCodes[] = {-902,  -1000, -1001, -1005, -1013, 1014,  -1018, -1019, -1021, -1027,
-                                           -1031, 1037,  -1038, -1039, 1057,  1100,  -1332, -1333, -2032, -10004};
+constexpr std::int32_t kProducedCodes[] = {-902,  -1000, -1001, -1005, -1013, 1014,  -1018, -1019, -1021,
+                                           -1027, -1031, 1037,  -1038, -1039, -1056, 1057,  -1095, 1100,
+                                           -1332, -1333, -2032, -10004};
 
 class SimMessage : public testing::Test {
 protected:
@@ -76,7 +77,13 @@ TEST_F(SimMessage, DirectoryMessagesAreWordedAsDb2WordsThem)
     EXPECT_EQ("SQL1027N  The node directory cannot be found.\r\n", Message(MakeSqlca(-1027)));
     EXPECT_EQ("SQL1031N  The database directory cannot be found on the indicated file system.\r\n",
               Message(MakeSqlca(-1031)));
-    EXPECT_EQ("SQL1037W  The node directory is empty.\r\n", Message(MakeSqlca(1037)));
+    EXPECT_EQ("SQL1037W  The node directory is empty.  SQLSTATE=01606\r\n", Message(MakeSqlca(1037)));
+    EXPECT_EQ("SQL1038C  An I/O error occurred while accessing the node directory.  SQLSTATE=58031\r\n",
+              Message(MakeSqlca(-1038, "nodes.txt\xFFline 3: not a \"key = value\" line")))
+        << "the stand-in's tokens of a damaged file stay out of DB2's text";
+    EXPECT_EQ("SQL1100W  The node name \"N1\" specified in the Catalog Database command has not been cataloged in "
+              "the Node Directory.\r\n",
+              Message(MakeSqlca(1100, "N1")));
     EXPECT_EQ("SQL1013N  The database alias name or database name \"\" could not be found.  SQLSTATE=42705\r\n",
               Message(MakeSqlca(-1013))) << "a missing token";
 }

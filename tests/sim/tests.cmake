@@ -3,11 +3,12 @@
 # entry-point types of db2/Db2Api.h.
 
 rk_test_program(sim_tests
-  ${CMAKE_CURRENT_LIST_DIR}/CatalogTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DatabaseScanTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DefaultStoreCase${RK_PLATFORM_SUFFIX}.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MessageTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NodeScanTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScanRouteTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SimCatalogTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SimScanFixture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SimTestSupport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StoreFormatTest.cpp

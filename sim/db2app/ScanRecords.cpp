@@ -1,7 +1,5 @@
-#include "DirectoryRecords.h"
+#include "ScanRecords.h"
 
-#include <algorithm>
-#include <cstring>
 #include <initializer_list>
 #include <string>
 
@@ -14,8 +12,7 @@ using bytes::Field;
 
 void PutText(std::vector<unsigned char>& record, Field field, const std::string& text)
 {
-    std::memset(record.data() + field.offset, ' ', field.width);
-    std::memcpy(record.data() + field.offset, text.data(), std::min(text.size(), field.width));
+    bytes::WriteBlankPadded(record.data(), field, text);
 }
 
 void Blank(std::vector<unsigned char>& record, std::initializer_list<Field> fields)

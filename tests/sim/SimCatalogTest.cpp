@@ -200,8 +200,10 @@ TEST_F(SimCatalog, UnwritableStoreReportsAnIoError)
 {
     // A directory in the place of the lock file.
     std::filesystem::create_directories(home.FilePath("store.lock") + "/x");
-    EXPECT_EQ(-1039, CatalogNode("NODE1", "host", "1"));
+    EXPECT_EQ(-1038, CatalogNode("NODE1", "host", "1")) << "the node directory's I/O error";
+    EXPECT_EQ(-1039, CatalogRemote("D1", "D1", "NODE1")) << "the database directory's";
     EXPECT_FALSE(home.Exists("nodes.txt"));
+    EXPECT_FALSE(home.Exists("databases.txt"));
 }
 
 } // namespace
