@@ -5,11 +5,13 @@
 #include "catalog/CatalogTexts.h"
 #include "db2/CRkCatalogApi.h"
 #include "db2/Db2Api.h"
+#include "db2/Db2Names.h"
 #include "rkdb2rova.h"
 
 namespace rk::catalog {
 namespace {
 
+static_assert(RKDB2_NODE_NAME_LENGTH == db2::kMaxDirectoryNameLength, "a node name is as long as DB2 takes");
 // The host name field holds the name and its terminator.
 constexpr std::size_t kMaxHostNameLength = db2::tcpip::kHostName.width - 1;
 

@@ -2,12 +2,12 @@
 // TCP/IP database catalogued at a node named after its host, and removed
 // again, through CatalogDatabase and UncatalogDatabase.
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "Command.h"
+#include "db2/Db2Names.h"
 
 namespace {
 
@@ -27,18 +27,6 @@ bool IsDatabaseStepFailure(const std::string& message)
             return true;
     }
     return false;
-}
-
-// DB2's rule for node names: 1 to 8 letters, digits, @, # or $, the first
-// not a digit.
-bool IsValidNodeName(const std::string& name)
-{
-    const auto allowed = [](char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '@' || c == '#' ||
-               c == '$';
-    };
-    return !name.empty() && name.size() <= kNodeNameLength && !(name[0] >= '0' && name[0] <= '9') &&
-           std::all_of(name.begin(), name.end(), allowed);
 }
 
 // The library's message without the line end DB2's last line brings.
@@ -74,7 +62,7 @@ int RunCatalog(rk::host::HostLibrary& library, const rkdb2::Arguments& args)
                      "later catalog at host %s fails until it is removed, with DB2's command line: "
                      "db2 uncatalog node %s\n",
                      node.c_str(), host.c_str(), node.c_str());
-    else if (!IsValidNodeName(node))
+    else if (!rk::db2::IsValidNodeName(node))
         std::fprintf(stderr,
                      "\nThe node name is the first %d characters of the host name, here \"%s\". DB2 takes only node "
                      "names of letters, digits, @, # and $ that do not start with a digit, so it refuses this one "

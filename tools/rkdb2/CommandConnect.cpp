@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Command.h"
+#include "db2/ByteLayout.h"
 #include "os/Terminal.h"
 
 namespace {
@@ -44,7 +45,7 @@ int RunConnect(rk::host::HostLibrary& library, const rkdb2::Arguments& args)
     const int result = library.RkConnect(args[0].c_str(), args[1].c_str(), password.c_str(), dbmsName, message.data());
 
     // The field holds no terminator when the name has eight characters or more.
-    const std::string name(dbmsName, strnlen(dbmsName, sizeof dbmsName));
+    const std::string name(rk::bytes::TextUpToNul(dbmsName, sizeof dbmsName));
     std::printf("result: %d (%s)\n", result, result == 1 ? "connected" : "not connected");
     std::printf("DBMS name: %s\n", name.empty() ? "(not reported)" : name.c_str());
     if (message[0] == '\0')

@@ -1,25 +1,14 @@
 // rkdb2 show ALIAS: every field of one catalogued database.
 
-#include <cctype>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "Command.h"
 #include "DatabaseListing.h"
+#include "db2/Db2Names.h"
 
 namespace {
-
-// DB2 folds aliases to upper case, so a person may type them in either.
-bool SameAlias(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 int RunShow(rk::host::HostLibrary& library, const rkdb2::Arguments& args)
 {
@@ -34,7 +23,7 @@ int RunShow(rk::host::HostLibrary& library, const rkdb2::Arguments& args)
         return 1;
     }
     for (const auto& database : databases) {
-        if (!SameAlias(database[rkdb2::kAlias], args[0]))
+        if (!rk::db2::EqualIgnoringCase(database[rkdb2::kAlias], args[0]))
             continue;
         for (std::size_t f = 0; f < rkdb2::kDetailsFieldCount; ++f) {
             const std::string label = std::string(rkdb2::DetailsFields()[f].label) + ":";

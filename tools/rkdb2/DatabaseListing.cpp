@@ -1,6 +1,6 @@
 #include "DatabaseListing.h"
 
-#include <cstring>
+#include "db2/ByteLayout.h"
 
 namespace rkdb2 {
 
@@ -14,10 +14,7 @@ const std::array<DetailsField, kDetailsFieldCount>& DetailsFields()
 
 std::string SlotText(const char* record, const DetailsField& field)
 {
-    const char* slot = record + field.offset;
-    const void* nul = std::memchr(slot, '\0', field.size);
-    const std::size_t length = nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - slot) : field.size;
-    return std::string(slot, length);
+    return std::string(rk::bytes::TextUpToNul(record + field.offset, field.size));
 }
 
 bool ListDatabases(rk::host::HostLibrary& library, std::vector<DatabaseFields>& databases, std::string& error)
