@@ -167,9 +167,10 @@ Module& Setup()
         for (; entry != nullptr; entry = CRkDatabaseListNext(m.populated))
             m.entries.insert(entry);
         Require(CRkDatabaseListPopulate(m.populated, &entry) == 1 && entry != nullptr);
-        for (const auto& own : g_databaseLists.Find(m.populated)->Entries())
-            m.entries.insert(own.get());
-        Require(m.entries.size() == 6);
+        // An unchanged directory lists the same entries again.
+        for (const CRkDatabaseEntry* own : g_databaseLists.Find(m.populated)->LatestPopulation())
+            Require(m.entries.count(own) == 1);
+        Require(m.entries.size() == 3);
         std::remove(store.DatabasesPath().c_str());
         return m;
     }();

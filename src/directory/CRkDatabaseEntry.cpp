@@ -1,6 +1,7 @@
 #include "directory/CRkDatabaseEntry.h"
 
 #include <cstring>
+#include <functional>
 
 #include "db2/ByteLayout.h"
 #include "db2/Db2Api.h"
@@ -71,4 +72,20 @@ void CRkDatabaseEntry::Keep(const std::string_view (&texts)[kTextCount])
         end += texts[i].size();
         m_ends[i] = static_cast<std::uint16_t>(end);
     }
+}
+
+bool CRkDatabaseEntry::HasSameTexts(const CRkDatabaseEntry& other) const
+{
+    return std::memcmp(m_ends, other.m_ends, sizeof m_ends) == 0 &&
+           std::memcmp(m_texts.get(), other.m_texts.get(), m_ends[kTextCount - 1]) == 0;
+}
+
+std::size_t CRkDatabaseEntry::TextsHash() const
+{
+    // The block alone, mixed with where the texts split: the ends tell
+    // "AB"+"C" from "A"+"BC", and the block carries the rest.
+    std::size_t hash = std::hash<std::string_view>{}(std::string_view(m_texts.get(), m_ends[kTextCount - 1]));
+    for (const std::uint16_t end : m_ends)
+        hash = hash * 31 + end;
+    return hash;
 }

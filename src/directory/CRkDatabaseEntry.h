@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -17,7 +18,7 @@ enum class DirectoryRecordLayout { kBasic, kExtended };
 // One catalogued database, completed with the host, service, instance and
 // platform of its node. Never changed after construction.
 //
-// A handle keeps every entry of every population until the module is
+// A handle keeps every distinct entry it has listed until the module is
 // unloaded, so the fifteen texts share one block, back to back, instead of
 // being fifteen strings: a listed database costs a third of the memory.
 class CRkDatabaseEntry {
@@ -30,6 +31,11 @@ public:
     std::string_view Field() const { return Text(k##Field); }
     RKDB2_DETAILS_FIELDS(RK_DETAILS_ACCESSOR)
 #undef RK_DETAILS_ACCESSOR
+
+    // Whether the fifteen texts equal `other`'s, and a hash of them: what a
+    // handle compares to reuse an entry it already holds.
+    bool HasSameTexts(const CRkDatabaseEntry& other) const;
+    std::size_t TextsHash() const;
 
 private:
     // The texts in the record's order.

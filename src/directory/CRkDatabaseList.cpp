@@ -1,6 +1,6 @@
 #include "directory/CRkDatabaseList.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "db2/CRkDb2AppLib.h"
 #include "directory/CRkNodeList.h"
@@ -10,48 +10,64 @@ CRkDatabaseList::Population CRkDatabaseList::Populate(const CRkDb2AppLib& appLib
 {
     if (!nodes.LoadNodeDirectory(appLib, m_sqlca))
         return {false, nullptr};
-    const std::size_t firstNew = m_entries.size();
-    // Entries appended before a failure stay, and stay valid handles, even
+    m_scanned.clear();
+    m_next.clear();
+    // Entries read before a failure are kept, and stay valid handles, even
     // when the scan ends in an exception.
     bool scanned = false;
     try {
-        scanned = rk::directory::ScanDatabaseDirectory(appLib, nodes, m_sqlca, m_entries);
+        scanned = rk::directory::ScanDatabaseDirectory(appLib, nodes, m_sqlca, m_scanned);
     } catch (...) {
-        RememberEntriesFrom(firstNew);
+        KeepScanned(m_next);
         throw;
     }
-    RememberEntriesFrom(firstNew);
+    KeepScanned(m_next);
     if (!scanned)
         return {false, nullptr};
-    if (m_entries.size() == firstNew) {
+    // The previous population's storage is reused by the next one.
+    m_population.swap(m_next);
+    if (m_population.empty()) {
         m_cursorState = CursorState::kAtEnd;
         return {true, nullptr};
     }
     m_cursorState = CursorState::kAtEntry;
-    m_cursor = firstNew;
-    return {true, m_entries[firstNew].get()};
+    m_cursor = 0;
+    return {true, m_population.front()};
 }
 
 const CRkDatabaseEntry* CRkDatabaseList::Next()
 {
     if (m_cursorState != CursorState::kAtEntry)
         return nullptr;
-    if (++m_cursor >= m_entries.size()) {
+    if (++m_cursor >= m_population.size()) {
         m_cursorState = CursorState::kAtEnd;
         return nullptr;
     }
-    return m_entries[m_cursor].get();
+    return m_population[m_cursor];
 }
 
-bool CRkDatabaseList::Holds(const void* entry) const { return m_entryAddresses.count(entry) != 0; }
+bool CRkDatabaseList::Holds(const void* entry) const { return m_keptAddresses.count(entry) != 0; }
 
-void CRkDatabaseList::RememberEntriesFrom(std::size_t firstNew)
+void CRkDatabaseList::KeepScanned(std::vector<const CRkDatabaseEntry*>& population)
 {
-    // One rehash for the whole population, growing geometrically as inserts would.
-    const std::size_t needed = m_entryAddresses.size() + (m_entries.size() - firstNew);
-    if (static_cast<double>(needed) >
-        static_cast<double>(m_entryAddresses.bucket_count()) * static_cast<double>(m_entryAddresses.max_load_factor()))
-        m_entryAddresses.reserve(std::max(needed, 2 * m_entryAddresses.size()));
-    for (std::size_t i = firstNew; i < m_entries.size(); ++i)
-        m_entryAddresses.insert(m_entries[i].get());
+    population.reserve(m_scanned.size());
+    for (auto& entry : m_scanned)
+        population.push_back(Keep(std::move(entry)));
+    m_scanned.clear();
+}
+
+const CRkDatabaseEntry* CRkDatabaseList::Keep(std::unique_ptr<const CRkDatabaseEntry> entry)
+{
+    const auto known = m_kept.find(entry);
+    if (known != m_kept.end())
+        return known->get();
+    const auto kept = m_kept.insert(std::move(entry)).first;
+    try {
+        m_keptAddresses.insert(kept->get());
+    } catch (...) {
+        // Never handed out: a later population must not find it either.
+        m_kept.erase(kept);
+        throw;
+    }
+    return kept->get();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <unordered_set>
+#include <vector>
 
 #include "db2/Db2Api.h"
 #include "directory/CRkDatabaseEntry.h"
@@ -9,9 +11,13 @@
 class CRkDb2AppLib;
 class CRkNodeList;
 
-// A database list handle: the entries of its populations, a cursor the host
-// walks with Next, and the sqlca of its last DB2 call. Entries are only ever
-// appended, so every entry handed out stays valid as long as the handle.
+// A database list handle: every distinct entry its populations listed, the
+// latest population as pointers to those entries, a cursor the host walks
+// with Next, and the sqlca of its last DB2 call. An entry whose fifteen
+// texts equal one the handle already holds is that entry again, so
+// repopulating an unchanged directory keeps nothing new, and two populations
+// may hand out the same pointer. Entries are never changed nor released
+// before the handle, so every entry handed out stays valid as long as it.
 // Not synchronized: the caller serializes every use.
 class CRkDatabaseList {
 public:
@@ -19,18 +25,19 @@ public:
     CRkDatabaseList(const CRkDatabaseList&) = delete;
     CRkDatabaseList& operator=(const CRkDatabaseList&) = delete;
 
-    // The outcome of a population, and the first entry it appended: null
-    // when it appended none, and after a failure.
+    // The outcome of a population, and its first entry: null when it listed
+    // none, and after a failure.
     struct Population {
         bool succeeded;
         const CRkDatabaseEntry* first;
     };
 
-    // Loads the node directory into `nodes`, then appends one entry per
+    // Loads the node directory into `nodes`, then lists one entry per
     // database directory record through `appLib`, which is loaded. On
-    // success the cursor moves to the first entry this population appended,
-    // or to the end when it appended none. On failure the cursor stays where
-    // it was and the sqlca tells why.
+    // success that list replaces the latest population and the cursor moves
+    // to its first entry, or to the end when it is empty. On failure the
+    // latest population and the cursor stay as they were, the entries read
+    // before the failure are kept, and the sqlca tells why.
     Population Populate(const CRkDb2AppLib& appLib, CRkNodeList& nodes);
 
     // The entry after the cursor, or null at the end (and before the first
@@ -41,20 +48,44 @@ public:
     bool Holds(const void* entry) const;
 
     const rk::db2::Sqlca& Sqlca() const { return m_sqlca; }
-    const CRkDatabaseEntries& Entries() const { return m_entries; }
+    // The latest successful population, in directory order.
+    const std::vector<const CRkDatabaseEntry*>& LatestPopulation() const { return m_population; }
+    // Every distinct entry the handle holds.
+    std::size_t KeptEntryCount() const { return m_kept.size(); }
 
 private:
-    void RememberEntriesFrom(std::size_t firstNew);
+    // The kept entry with `entry`'s texts, `entry` itself when it is new.
+    const CRkDatabaseEntry* Keep(std::unique_ptr<const CRkDatabaseEntry> entry);
+    void KeepScanned(std::vector<const CRkDatabaseEntry*>& population);
+
+    struct SameTextsHash {
+        std::size_t operator()(const std::unique_ptr<const CRkDatabaseEntry>& entry) const
+        {
+            return entry->TextsHash();
+        }
+    };
+    struct SameTexts {
+        bool operator()(const std::unique_ptr<const CRkDatabaseEntry>& a,
+                        const std::unique_ptr<const CRkDatabaseEntry>& b) const
+        {
+            return a->HasSameTexts(*b);
+        }
+    };
 
     enum class CursorState { kUnset, kAtEntry, kAtEnd };
 
     // Zero until the first DB2 call fills it: SQLCODE 0, no SQLSTATE.
     rk::db2::Sqlca m_sqlca{};
-    CRkDatabaseEntries m_entries;
+    // Every distinct entry, by its texts; entries are never removed.
+    std::unordered_set<std::unique_ptr<const CRkDatabaseEntry>, SameTextsHash, SameTexts> m_kept;
     // The same entries, for checking a host's entry pointer in constant time.
-    std::unordered_set<const void*> m_entryAddresses;
+    std::unordered_set<const void*> m_keptAddresses;
+    std::vector<const CRkDatabaseEntry*> m_population;
+    // Reused by every population: the entries a scan builds, before each is
+    // kept or found already kept.
+    CRkDatabaseEntries m_scanned;
+    std::vector<const CRkDatabaseEntry*> m_next;
     CursorState m_cursorState = CursorState::kUnset;
-    // The entry's index while m_cursorState is AtEntry. "At the end" is a
-    // state of its own: it must stay the end when later entries are appended.
+    // The entry's index in m_population while m_cursorState is kAtEntry.
     std::size_t m_cursor = 0;
 };

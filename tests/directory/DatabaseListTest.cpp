@@ -63,14 +63,39 @@ TEST_F(DirectoryDatabaseList, FailedPopulationLeavesAFinishedWalkFinished)
     Fake().FailCall("db2DbDirGetNextEntry@12", 3, -1029); // the second fetch of this population
     EXPECT_FALSE(Populate());
     EXPECT_EQ(nullptr, first);
-    EXPECT_EQ(2u, list.Entries().size()) << "the entry appended before the failure stays";
-    EXPECT_EQ(nullptr, list.Next()) << "the end stays the end when entries are appended behind it";
+    EXPECT_EQ(2u, list.KeptEntryCount()) << "the entry read before the failure stays";
+    EXPECT_EQ(nullptr, list.Next()) << "a failure leaves the walk where it was";
     EXPECT_EQ(-1029, Sqlcode(list.Sqlca()));
 
     Catalog({"DB1"});
     ASSERT_TRUE(Populate());
     ASSERT_NE(nullptr, first);
-    EXPECT_EQ(list.Entries()[2].get(), first);
+    EXPECT_EQ(2u, list.KeptEntryCount()) << "the entry kept from the failed population is reused";
+    EXPECT_EQ(std::vector<const CRkDatabaseEntry*>{first}, list.LatestPopulation());
+}
+
+TEST_F(DirectoryDatabaseList, RepopulationReusesUnchangedEntriesAndWalksOnlyTheLatest)
+{
+    Catalog({"SALES", "STOCK", "STAFF"});
+    ASSERT_TRUE(Populate());
+    const std::vector<const CRkDatabaseEntry*> earlier = list.LatestPopulation();
+
+    // The same texts split differently make a different entry.
+    Fake().databases[2] = DatabaseRecord({"STAFF", "STAF", "F", "", "N1", "", "", '1', 255, 0, "", ""});
+    ASSERT_TRUE(Populate());
+    const std::vector<const CRkDatabaseEntry*> latest = list.LatestPopulation();
+    ASSERT_EQ(3u, latest.size());
+    EXPECT_EQ(earlier[0], latest[0]);
+    EXPECT_EQ(earlier[1], latest[1]);
+    EXPECT_NE(earlier[2], latest[2]);
+    EXPECT_EQ(4u, list.KeptEntryCount());
+    EXPECT_EQ("STAFF", earlier[2]->DatabaseName()) << "an earlier entry is never changed";
+    EXPECT_TRUE(list.Holds(earlier[2]));
+
+    std::vector<const CRkDatabaseEntry*> walked{first};
+    while (const CRkDatabaseEntry* entry = list.Next())
+        walked.push_back(entry);
+    EXPECT_EQ(latest, walked);
 }
 
 // Mended: the handle's sqlca used to be read before any DB2 call filled it.
