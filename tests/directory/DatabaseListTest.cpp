@@ -8,10 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include "AllocationCounter.h"
 #include "FakeDirectoryClient.h"
 #include "FakeProfileRegistry.h"
 #include "directory/CRkDatabaseList.h"
 #include "directory/CRkNodeList.h"
+#include "directory/DatabaseDetailsRecord.h"
 
 using namespace rk::test;
 using rk::db2::Sqlcode;
@@ -96,6 +98,47 @@ TEST_F(DirectoryDatabaseList, RepopulationReusesUnchangedEntriesAndWalksOnlyTheL
     while (const CRkDatabaseEntry* entry = list.Next())
         walked.push_back(entry);
     EXPECT_EQ(latest, walked);
+}
+
+TEST_F(DirectoryDatabaseList, RepopulatingAnUnchangedDirectoryKeepsNothingNew)
+{
+    Catalog({"SALES", "STOCK", "STAFF", "PAYROLL"});
+    ASSERT_TRUE(Populate());
+    const std::vector<const CRkDatabaseEntry*> earlier = list.LatestPopulation();
+    std::vector<std::string> details;
+    for (const CRkDatabaseEntry* entry : earlier) {
+        std::string record(RKDB2_DETAILS_SIZE, '#');
+        rk::directory::WriteDatabaseDetails(*entry, &record[0]);
+        details.push_back(record);
+    }
+    // The fake client's call log is emptied after each population: only the
+    // handle's memory is measured.
+    const auto populate = [this] {
+        const bool succeeded = Populate();
+        Fake().calls.clear();
+        return succeeded;
+    };
+    ASSERT_TRUE(populate());
+    const long long settled = rk::bench::LiveBytes();
+    for (int i = 0; i < 2000; ++i)
+        ASSERT_TRUE(populate());
+    EXPECT_LE(rk::bench::LiveBytes() - settled, 256) << "2,000 populations of an unchanged directory";
+
+    Fake().databases[1] = DatabaseRecord({"STOCK", "STOCK2", "", "", "N1", "", "", '1', 255, 0, "", ""});
+    const long long beforeChange = rk::bench::LiveBytes();
+    ASSERT_TRUE(populate());
+    const long long oneEntry = rk::bench::LiveBytes() - beforeChange;
+    EXPECT_GT(oneEntry, 0);
+    EXPECT_LE(oneEntry, 512) << "one changed database keeps about one entry";
+    for (int i = 0; i < 100; ++i)
+        ASSERT_TRUE(populate());
+    EXPECT_LE(rk::bench::LiveBytes() - beforeChange, oneEntry + 256);
+
+    for (std::size_t i = 0; i < earlier.size(); ++i) {
+        std::string record(RKDB2_DETAILS_SIZE, '#');
+        rk::directory::WriteDatabaseDetails(*earlier[i], &record[0]);
+        EXPECT_EQ(details[i], record) << i;
+    }
 }
 
 // Mended: the handle's sqlca used to be read before any DB2 call filled it.

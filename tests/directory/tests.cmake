@@ -8,8 +8,10 @@ rk_unit_program(directory_unit_tests
   ${CMAKE_CURRENT_LIST_DIR}/EntryRecordsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DirectoryScanTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DatabaseListTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DetailsRecordTest.cpp)
-target_include_directories(directory_unit_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+  ${CMAKE_CURRENT_LIST_DIR}/DetailsRecordTest.cpp
+  ${PROJECT_SOURCE_DIR}/bench/AllocationCounter.cpp)
+# Every allocation counted at operator new: a handle's growth across populations.
+target_include_directories(directory_unit_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${PROJECT_SOURCE_DIR}/bench)
 # The default instance comes from a fake profile registry: no case reads the
 # machine's.
 rk_test_cases(directory_unit_tests CLIENT no-client)
