@@ -39,6 +39,14 @@ const std::string& StoreOf(int databases, int nodes)
     if (!dir.empty())
         return dir;
     dir = rk::test::TemporaryPath("rkdb2-bench");
+    WriteStore(dir, databases, nodes, 0, 0);
+    return dir;
+}
+
+} // namespace
+
+void WriteStore(const std::string& dir, int databases, int nodes, int changed, int generation)
+{
     const CRkDirectoryStore store(dir);
     std::vector<NodeEntry> nodeEntries;
     for (int n = 0; n < nodes; ++n)
@@ -47,13 +55,12 @@ const std::string& StoreOf(int databases, int nodes)
     std::vector<DatabaseEntry> databaseEntries;
     for (int d = 0; d < databases; ++d)
         databaseEntries.push_back({"D" + std::to_string(d), "D" + std::to_string(d), "", "",
-                                   "N" + std::to_string(d % nodes), "9.07", "Benchmark database", '1', 255, -1, "", ""});
+                                   "N" + std::to_string(d % nodes), "9.07",
+                                   d < changed ? "Revision " + std::to_string(generation) : "Benchmark database",
+                                   '1', 255, -1, "", ""});
     if (!store.WriteNodes(nodeEntries) || !store.WriteDatabases(databaseEntries))
         std::abort();
-    return dir;
 }
-
-} // namespace
 
 void UseStore(int databases, int nodes) { rk::test::SetEnv("RKDB2_SIM_HOME", StoreOf(databases, nodes)); }
 

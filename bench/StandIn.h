@@ -17,6 +17,10 @@ namespace rk::bench {
 // over `nodes` nodes, written on first use and removed with the process.
 void UseStore(int databases, int nodes);
 
+// Writes such a directory into `dir`, the comments of its first `changed`
+// databases naming `generation`.
+void WriteStore(const std::string& dir, int databases, int nodes, int changed, int generation);
+
 // The stand-in's db2app.dll, loaded once.
 const CRkDb2AppLib& App();
 
