@@ -1,10 +1,25 @@
 #include "directory/CRkDatabaseList.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "db2/CRkDb2AppLib.h"
 #include "directory/CRkNodeList.h"
 #include "directory/DatabaseDirectoryScan.h"
+
+namespace {
+
+// One rehash for a population of new entries, growing geometrically as
+// inserts would; never shrinks the table.
+template <typename Set>
+void MakeRoom(Set& set, std::size_t count)
+{
+    const std::size_t needed = set.size() + count;
+    if (static_cast<double>(needed) > static_cast<double>(set.bucket_count()) * set.max_load_factor())
+        set.reserve(std::max(needed, 2 * set.size()));
+}
+
+} // namespace
 
 CRkDatabaseList::Population CRkDatabaseList::Populate(const CRkDb2AppLib& appLib, CRkNodeList& nodes)
 {
@@ -51,6 +66,8 @@ bool CRkDatabaseList::Holds(const void* entry) const { return m_keptAddresses.co
 void CRkDatabaseList::KeepScanned(std::vector<const CRkDatabaseEntry*>& population)
 {
     population.reserve(m_scanned.size());
+    MakeRoom(m_kept, m_scanned.size());
+    MakeRoom(m_keptAddresses, m_scanned.size());
     for (auto& entry : m_scanned)
         population.push_back(Keep(std::move(entry)));
     m_scanned.clear();
