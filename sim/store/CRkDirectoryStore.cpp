@@ -48,7 +48,8 @@ EditResult Add(std::vector<Entry>& entries, const Entry& entry, std::string Entr
 template <typename Entry>
 EditResult Remove(std::vector<Entry>& entries, const std::string& wanted, std::string Entry::*name)
 {
-    const auto it = std::find_if(entries.begin(), entries.end(), [&](const Entry& e) { return db2::EqualIgnoringCase(e.*name, wanted); });
+    const auto it = std::find_if(entries.begin(), entries.end(),
+                                 [&](const Entry& e) { return db2::EqualIgnoringCase(e.*name, wanted); });
     if (it == entries.end())
         return EditResult::kNotFound;
     entries.erase(it);

@@ -36,13 +36,15 @@ int RunWithMessage(Operation operation, const char* failedInsideText, const char
 int CatalogDatabaseShell(const char* hostName, const char* databaseName, char* message, int messageSize,
                          platform::LibraryLoader& loader)
 {
-    return RunWithMessage(catalog::CatalogDatabase, catalog::kCatalogFailedInsideText, hostName, databaseName, message, messageSize, loader);
+    return RunWithMessage(catalog::CatalogDatabase, catalog::kCatalogFailedInsideText, hostName, databaseName, message,
+                          messageSize, loader);
 }
 
 int UncatalogDatabaseShell(const char* alias, const char* nodeName, char* message, int messageSize,
                            platform::LibraryLoader& loader)
 {
-    return RunWithMessage(catalog::UncatalogDatabase, catalog::kUncatalogFailedInsideText, alias, nodeName, message, messageSize, loader);
+    return RunWithMessage(catalog::UncatalogDatabase, catalog::kUncatalogFailedInsideText, alias, nodeName, message,
+                          messageSize, loader);
 }
 
 } // namespace rk::boundary
