@@ -5,14 +5,18 @@
 #include "AllocationCounter.h"
 
 #include <atomic>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 
 namespace {
 
-std::atomic<long long> g_liveBytes{0};
-std::atomic<long long> g_liveBlocks{0};
+// Pointer-wide counters: on 32-bit x86 a 64-bit atomic is a lock cmpxchg8b
+// loop, on which the emulated test guest's CPU now and then raises a
+// spurious single-step trap that kills the process.
+std::atomic<std::ptrdiff_t> g_liveBytes{0};
+std::atomic<std::ptrdiff_t> g_liveBlocks{0};
 constexpr std::size_t kHeader = 16;  // keeps the block's alignment
 
 } // namespace
@@ -30,7 +34,7 @@ void* operator new(std::size_t size)
     if (block == nullptr)
         throw std::bad_alloc();
     std::memcpy(block, &size, sizeof size);
-    g_liveBytes += static_cast<long long>(size);
+    g_liveBytes += static_cast<std::ptrdiff_t>(size);
     ++g_liveBlocks;
     return block + kHeader;
 }
@@ -42,7 +46,7 @@ void operator delete(void* pointer) noexcept
     auto* block = static_cast<unsigned char*>(pointer) - kHeader;
     std::size_t size = 0;
     std::memcpy(&size, block, sizeof size);
-    g_liveBytes -= static_cast<long long>(size);
+    g_liveBytes -= static_cast<std::ptrdiff_t>(size);
     --g_liveBlocks;
     std::free(block);
 }
