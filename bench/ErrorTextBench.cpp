@@ -9,6 +9,7 @@
 
 #include "RecordingLoader.h"
 #include "db2/CRkDb2SysLib.h"
+#include "db2/Db2Files.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ int RK_DB2_CALL Sqlogstt(char* buffer, short, short, char*)
 void ComposeErrorText(benchmark::State& state)
 {
     rk::test::RecordingLoader loader;
-    loader.Provide("db2sys.dll",
+    loader.Provide(RK_DB2SYS_FILE,
                    {{"sqlaintp_api@20", rk::test::Entry(&Sqlaintp)}, {"sqlogstt", rk::test::Entry(&Sqlogstt)}});
     CRkDb2SysLib sys(loader);
     sys.Load();

@@ -22,6 +22,7 @@
 #include "db2/Db2Api.h"
 #include "db2/Db2EntryPoints.h"
 #include "db2/TcpipNodeRecords.h"
+#include "db2/Db2Files.h"
 
 using namespace rk::db2;
 using Bytes = std::vector<unsigned char>;
@@ -179,9 +180,9 @@ rk::test::RecordingLoader& LoaderFor(Libraries libraries)
         for (auto variant : {Libraries::kBoth, Libraries::kNoApp, Libraries::kAppIncomplete, Libraries::kNoSys}) {
             auto& loader = loaders[static_cast<int>(variant)];
             if (variant != Libraries::kNoApp)
-                loader.Provide("db2app.dll", variant == Libraries::kAppIncomplete ? incomplete : app);
+                loader.Provide(RK_DB2APP_FILE, variant == Libraries::kAppIncomplete ? incomplete : app);
             if (variant != Libraries::kNoSys)
-                loader.Provide("db2sys.dll", sys);
+                loader.Provide(RK_DB2SYS_FILE, sys);
         }
         return true;
     }();
@@ -310,17 +311,17 @@ Expected Expect(bool catalog, const Argument& first, const Argument& second, Lib
         e.message = "The host name has more than 255 characters, more than DB2 can take; nothing was changed.";
         return e;
     }
-    e.calls.push_back("load db2app.dll");
+    e.calls.push_back("load " RK_DB2APP_FILE);
     if (libraries == Libraries::kNoApp || libraries == Libraries::kAppIncomplete) {
-        e.message = "Failed to load db2app.dll";
+        e.message = "Failed to load " RK_DB2APP_FILE;
         if (libraries == Libraries::kAppIncomplete)
-            e.calls.push_back("release db2app.dll");
+            e.calls.push_back("release " RK_DB2APP_FILE);
         return e;
     }
-    e.calls.push_back("load db2sys.dll");
+    e.calls.push_back("load " RK_DB2SYS_FILE);
     if (libraries == Libraries::kNoSys) {
-        e.message = "Failed to load db2sys.dll";
-        e.calls.push_back("release db2app.dll");
+        e.message = "Failed to load " RK_DB2SYS_FILE;
+        e.calls.push_back("release " RK_DB2APP_FILE);
         return e;
     }
     if (catalog) {
@@ -331,8 +332,8 @@ Expected Expect(bool catalog, const Argument& first, const Argument& second, Lib
     } else {
         ExpectSteps(e, {TextStep("sqleuncd_api", first.Text()), TextStep("sqleuncn_api", second.Text())});
     }
-    e.calls.push_back("release db2sys.dll");
-    e.calls.push_back("release db2app.dll");
+    e.calls.push_back("release " RK_DB2SYS_FILE);
+    e.calls.push_back("release " RK_DB2APP_FILE);
     return e;
 }
 

@@ -19,6 +19,7 @@
 #include "connect/CRkConnectionCheck.h"
 #include "db2/CRkDb2CliLib.h"
 #include "rkdb2rova.h"
+#include "db2/Db2Files.h"
 
 using namespace rk::db2;
 
@@ -228,7 +229,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static rk::test::RecordingLoader loader;
     static CRkDb2CliLib* cli = [] {
-        loader.Provide("db2cli.dll", {{"SQLAllocHandle", rk::test::Entry(&AllocHandle)},
+        loader.Provide(RK_DB2CLI_FILE, {{"SQLAllocHandle", rk::test::Entry(&AllocHandle)},
                                       {"SQLFreeHandle", rk::test::Entry(&FreeHandle)},
                                       {"SQLConnect", rk::test::Entry(&Connect)},
                                       {"SQLDisconnect", rk::test::Entry(&Disconnect)},

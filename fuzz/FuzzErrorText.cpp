@@ -11,6 +11,7 @@
 #include "FuzzInput.h"
 #include "RecordingLoader.h"
 #include "db2/CRkDb2SysLib.h"
+#include "db2/Db2Files.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static rk::test::RecordingLoader loader;
     static CRkDb2SysLib* sys = [] {
-        loader.Provide("db2sys.dll", {{"sqlaintp_api@20", rk::test::Entry(&Sqlaintp)},
+        loader.Provide(RK_DB2SYS_FILE, {{"sqlaintp_api@20", rk::test::Entry(&Sqlaintp)},
                                       {"sqlogstt", rk::test::Entry(&Sqlogstt)}});
         auto* lib = new CRkDb2SysLib(loader);
         lib->Load();

@@ -20,3 +20,7 @@ rk_sim_variant(app-open-scan-only APP ${app_open_scan_only} SYS ${RK_DB2SYS_EXPO
 rk_sim_variant(app-without-sqledcls APP ${app_without_sqledcls} SYS ${RK_DB2SYS_EXPORTS} CLI ${RK_DB2CLI_EXPORTS})
 rk_sim_variant(sys-without-sqlogstt APP ${RK_DB2APP_EXPORTS} SYS ${sys_without_sqlogstt} CLI ${RK_DB2CLI_EXPORTS})
 rk_sim_variant(cli-without-getdiagrec APP ${RK_DB2APP_EXPORTS} SYS ${RK_DB2SYS_EXPORTS} CLI ${cli_without_getdiagrec})
+# No message library: the application library exports the two message entry
+# points as well (IBM's 64-bit client does; the library falls back to it
+# there).
+rk_sim_variant(messages-in-app APP_WITH_SYS ${RK_DB2APP_EXPORTS} ${RK_DB2SYS_EXPORTS} CLI ${RK_DB2CLI_EXPORTS})

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db2/CRkDb2Lib.h"
+#include "db2/Db2Files.h"
 
 // db2app.dll: the directory and catalog entry points. The three db2DbDir
 // entry points of the newer directory interface are optional; older clients
@@ -8,7 +9,7 @@
 class CRkDb2AppLib final : public CRkDb2Lib {
 public:
     explicit CRkDb2AppLib(rk::platform::LibraryLoader& loader)
-        : CRkDb2Lib("db2app.dll", loader)
+        : CRkDb2Lib(RK_DB2APP_FILE, loader)
     {
     }
 

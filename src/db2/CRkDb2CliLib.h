@@ -1,12 +1,13 @@
 #pragma once
 
 #include "db2/CRkDb2Lib.h"
+#include "db2/Db2Files.h"
 
 // db2cli.dll: the CLI entry points of the connection test. All required.
 class CRkDb2CliLib final : public CRkDb2Lib {
 public:
     explicit CRkDb2CliLib(rk::platform::LibraryLoader& loader)
-        : CRkDb2Lib("db2cli.dll", loader)
+        : CRkDb2Lib(RK_DB2CLI_FILE, loader)
     {
     }
 

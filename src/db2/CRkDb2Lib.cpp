@@ -3,7 +3,12 @@
 #include <utility>
 
 CRkDb2Lib::CRkDb2Lib(std::string fileName, rk::platform::LibraryLoader& loader)
-    : m_fileName(std::move(fileName)), m_loader(loader)
+    : CRkDb2Lib(std::move(fileName), std::string(), loader)
+{
+}
+
+CRkDb2Lib::CRkDb2Lib(std::string fileName, std::string fallbackFileName, rk::platform::LibraryLoader& loader)
+    : m_fileName(std::move(fileName)), m_fallbackFileName(std::move(fallbackFileName)), m_loader(loader)
 {
 }
 
@@ -21,6 +26,10 @@ bool CRkDb2Lib::Load()
         return m_loadSucceeded;
     m_loadAttempted = true;
     m_module = m_loader.Load(m_fileName);
+    // Only a file that cannot be loaded falls back; one that loads without
+    // its entry points fails as it is.
+    if (m_module == nullptr && !m_fallbackFileName.empty())
+        m_module = m_loader.Load(m_fallbackFileName);
     m_loadSucceeded = m_module != nullptr && ResolveEntryPoints();
     return m_loadSucceeded;
 }

@@ -13,8 +13,11 @@
 
 class CRkDb2Lib {
 public:
-    explicit CRkDb2Lib(std::string fileName,
-                       rk::platform::LibraryLoader& loader);
+    CRkDb2Lib(std::string fileName, rk::platform::LibraryLoader& loader);
+    // A library whose entry points may instead come from `fallbackFileName`
+    // where `fileName` cannot be loaded at all. The object keeps the name
+    // `fileName` either way.
+    CRkDb2Lib(std::string fileName, std::string fallbackFileName, rk::platform::LibraryLoader& loader);
     virtual ~CRkDb2Lib();
 
     CRkDb2Lib(const CRkDb2Lib&) = delete;
@@ -45,6 +48,7 @@ private:
     rk::platform::LibraryHandle m_module = nullptr;
     bool m_loadAttempted = false;
     const std::string m_fileName;
+    const std::string m_fallbackFileName;
     bool m_loadSucceeded = false;
     std::mutex m_loadMutex;
     rk::platform::LibraryLoader& m_loader;

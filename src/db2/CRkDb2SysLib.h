@@ -3,12 +3,15 @@
 #include <string>
 
 #include "db2/CRkDb2Lib.h"
+#include "db2/Db2Files.h"
 
-// db2sys.dll: DB2's message texts, which turn an sqlca into error text.
+// db2sys.dll (db2sys64.dll): DB2's message texts, which turn an sqlca into
+// error text. The 64-bit client's db2app64.dll exports them too; it stands
+// in where db2sys64.dll cannot be loaded.
 class CRkDb2SysLib final : public CRkDb2Lib {
 public:
     explicit CRkDb2SysLib(rk::platform::LibraryLoader& loader)
-        : CRkDb2Lib("db2sys.dll", loader)
+        : CRkDb2Lib(RK_DB2SYS_FILE, rk::db2::kMessagesFallBackToApp ? RK_DB2APP_FILE : "", loader)
     {
     }
 

@@ -16,14 +16,13 @@ public:
     // Loads a library by bare file name through the platform's standard
     // search; null when it cannot be loaded.
     virtual LibraryHandle Load(const std::string& fileName) = 0;
-    // Looks an exported name up exactly as written (decoration included);
-    // null when the library does not export it.
+    // Looks an entry point up by its listed name ("sqlenops_api@12"), as the
+    // platform exports it (see rk::db2::ExportedName); null when absent.
     virtual EntryPoint Lookup(LibraryHandle library, const char* exportName) = 0;
     virtual void Release(LibraryHandle library) = 0;
 };
 
-// The loader of the platform the library runs on. On Linux, Lookup drops a
-// trailing "@N" stdcall decoration, since ELF names cannot carry it.
+// The loader of the platform the library runs on.
 LibraryLoader& SystemLibraryLoader();
 
 } // namespace rk::platform

@@ -2,25 +2,12 @@
 
 #include <dlfcn.h>
 
-#include <cctype>
+#include "db2/Db2Names.h"
+
 #include <string>
 
 namespace rk::platform {
 namespace {
-
-// "sqlenops_api@12" -> "sqlenops_api"; names without a decoration stay.
-std::string WithoutStdcallDecoration(const char* exportName)
-{
-    std::string name(exportName);
-    const auto at = name.rfind('@');
-    if (at == std::string::npos || at + 1 == name.size())
-        return name;
-    for (auto i = at + 1; i < name.size(); ++i)
-        if (!std::isdigit(static_cast<unsigned char>(name[i])))
-            return name;
-    name.erase(at);
-    return name;
-}
 
 class PosixLibraryLoader final : public LibraryLoader {
 public:
@@ -31,7 +18,7 @@ public:
 
     EntryPoint Lookup(LibraryHandle library, const char* exportName) override
     {
-        void* address = ::dlsym(library, WithoutStdcallDecoration(exportName).c_str());
+        void* address = ::dlsym(library, rk::db2::ExportedName(exportName).c_str());
         return reinterpret_cast<EntryPoint>(address);
     }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "db2/Db2Names.h"
+
 namespace rk::platform {
 namespace {
 
@@ -16,7 +18,7 @@ public:
     {
         // Through void(*)(void) to keep gcc's cast-function-type warning quiet.
         return reinterpret_cast<EntryPoint>(
-            reinterpret_cast<void (*)(void)>(::GetProcAddress(static_cast<HMODULE>(library), exportName)));
+            reinterpret_cast<void (*)(void)>(::GetProcAddress(static_cast<HMODULE>(library), rk::db2::ExportedName(exportName).c_str())));
     }
 
     void Release(LibraryHandle library) override { ::FreeLibrary(static_cast<HMODULE>(library)); }

@@ -13,6 +13,7 @@
 #include "catalog/CatalogOperations.h"
 #include "catalog/CatalogTexts.h"
 #include "db2/Db2Api.h"
+#include "db2/Db2Files.h"
 
 using namespace rk::db2;
 using Bytes = std::vector<unsigned char>;
@@ -62,8 +63,8 @@ void ProvideClient(rk::test::RecordingLoader& loader)
         app[name] = rk::test::Entry(&NeverCalled);
     app["sqlectnd_api"] = rk::test::Entry(&RecordNode);
     app["sqlecadb_api"] = rk::test::Entry(&RecordDatabase);
-    loader.Provide("db2app.dll", app);
-    loader.Provide("db2sys.dll", {{"sqlaintp_api@20", rk::test::Entry(&NeverCalled)},
+    loader.Provide(RK_DB2APP_FILE, app);
+    loader.Provide(RK_DB2SYS_FILE, {{"sqlaintp_api@20", rk::test::Entry(&NeverCalled)},
                                   {"sqlogstt", rk::test::Entry(&NeverCalled)}});
 }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "ConnectTestSupport.h"
+#include "db2/Db2Files.h"
 
 using namespace rk::test;
 
@@ -49,7 +50,7 @@ TEST_F(ConnectSqlite, TwoTestsInARowEachOpenAndCloseTheirOwnHandles)
     std::vector<std::string> twice = kOneTestsCalls;
     twice.insert(twice.end(), kOneTestsCalls.begin(), kOneTestsCalls.end());
     EXPECT_EQ(twice, CliCalls(log));
-    EXPECT_EQ(1, log.Count("load db2cli.dll")) << "the client stays loaded between tests";
+    EXPECT_EQ(1, log.Count("load " RK_DB2CLI_FILE)) << "the client stays loaded between tests";
 }
 
 TEST_F(ConnectSqlite, NullUserAndPasswordAreLeftToTheDataSource)

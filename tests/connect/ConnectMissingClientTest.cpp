@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ConnectTestSupport.h"
+#include "db2/Db2Files.h"
 
 using namespace rk::test;
 
@@ -21,7 +22,7 @@ TEST(ConnectMissingClient, ReturnsZeroTwiceWithoutWritingEitherOutput)
         EXPECT_TRUE(outcome.MessageUntouched()) << "attempt " << attempt;
     }
     EXPECT_TRUE(CliCalls(log).empty());
-    EXPECT_LE(log.Count("load db2cli.dll"), 1) << "one load attempt in the module's life";
+    EXPECT_LE(log.Count("load " RK_DB2CLI_FILE), 1) << "one load attempt in the module's life";
 }
 
 } // namespace

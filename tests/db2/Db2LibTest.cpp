@@ -16,6 +16,7 @@
 #include "db2/CRkDb2AppLib.h"
 #include "db2/CRkDb2CliLib.h"
 #include "db2/CRkDb2SysLib.h"
+#include "db2/Db2Files.h"
 
 using rk::test::Entry;
 using rk::test::RecordingLoader;
@@ -68,9 +69,9 @@ struct ListedLibrary {
                       return std::vector<bool>{LIST(RK_TEST_FIELD_SET)};            \
                   }}
 
-const ListedLibrary kApp = RK_TEST_LISTED_LIBRARY("db2app.dll", CRkDb2AppLib, RK_DB2APP_ENTRY_POINTS);
-const ListedLibrary kSys = RK_TEST_LISTED_LIBRARY("db2sys.dll", CRkDb2SysLib, RK_DB2SYS_ENTRY_POINTS);
-const ListedLibrary kCli = RK_TEST_LISTED_LIBRARY("db2cli.dll", CRkDb2CliLib, RK_DB2CLI_ENTRY_POINTS);
+const ListedLibrary kApp = RK_TEST_LISTED_LIBRARY(RK_DB2APP_FILE, CRkDb2AppLib, RK_DB2APP_ENTRY_POINTS);
+const ListedLibrary kSys = RK_TEST_LISTED_LIBRARY(RK_DB2SYS_FILE, CRkDb2SysLib, RK_DB2SYS_ENTRY_POINTS);
+const ListedLibrary kCli = RK_TEST_LISTED_LIBRARY(RK_DB2CLI_FILE, CRkDb2CliLib, RK_DB2CLI_ENTRY_POINTS);
 const ListedLibrary* const kLibraries[] = {&kApp, &kSys, &kCli};
 
 std::vector<std::string> Without(std::vector<std::string> names, const std::string& missing)
@@ -160,7 +161,7 @@ TEST(Db2LibLoad, NamesAreLookedUpInTheirKnownOrder)
 TEST(Db2LibLoad, AppWithoutTheNewerDirectoryInterfaceStillLoads)
 {
     RecordingLoader loader;
-    loader.Provide("db2app.dll", ExportsNamed(RequiredOnly(kApp)));
+    loader.Provide(RK_DB2APP_FILE, ExportsNamed(RequiredOnly(kApp)));
     CRkDb2AppLib app(loader);
     EXPECT_TRUE(app.Load());
     EXPECT_EQ(nullptr, app.db2DbDirOpenScan);
@@ -175,16 +176,16 @@ TEST(Db2LibLoad, MissingFileFailsOnEveryCallWithOneAttempt)
     CRkDb2SysLib sys(loader);
     EXPECT_FALSE(sys.Load());
     EXPECT_FALSE(sys.Load());
-    EXPECT_EQ(Calls{"load db2sys.dll"}, loader.calls);
+    EXPECT_EQ(Calls{"load " RK_DB2SYS_FILE}, loader.calls);
 }
 
 TEST(Db2LibLoad, ObjectNeverLoadedReleasesNothing)
 {
     RecordingLoader loader;
-    loader.Provide("db2app.dll", ExportsNamed(kApp.names));
+    loader.Provide(RK_DB2APP_FILE, ExportsNamed(kApp.names));
     {
         CRkDb2AppLib app(loader);
-        EXPECT_EQ("db2app.dll", app.FileName());
+        EXPECT_EQ(RK_DB2APP_FILE, app.FileName());
     }
     EXPECT_TRUE(loader.calls.empty());
 }
@@ -197,25 +198,25 @@ TEST(CatalogApiLoad, NeitherFilePresentNamesDb2AppAndNeverTriesDb2Sys)
         CRkCatalogApi api(loader);
         EXPECT_FALSE(api.LoadLibraries(message));
     }
-    EXPECT_EQ("Failed to load db2app.dll", message);
-    EXPECT_EQ(Calls{"load db2app.dll"}, loader.calls);
+    EXPECT_EQ("Failed to load " RK_DB2APP_FILE, message);
+    EXPECT_EQ(Calls{"load " RK_DB2APP_FILE}, loader.calls);
 }
 
 TEST(CatalogApiLoad, OnlyDb2SysMissingNamesDb2Sys)
 {
     RecordingLoader loader;
-    loader.Provide("db2app.dll", ExportsNamed(RequiredOnly(kApp)));
+    loader.Provide(RK_DB2APP_FILE, ExportsNamed(RequiredOnly(kApp)));
     std::string message;
     CRkCatalogApi api(loader);
     EXPECT_FALSE(api.LoadLibraries(message));
-    EXPECT_EQ("Failed to load db2sys.dll", message);
+    EXPECT_EQ("Failed to load " RK_DB2SYS_FILE, message);
 }
 
 TEST(CatalogApiLoad, SuccessLeavesTheMessageAndReleasesDb2SysFirst)
 {
     RecordingLoader loader;
-    loader.Provide("db2app.dll", ExportsNamed(RequiredOnly(kApp)));
-    loader.Provide("db2sys.dll", ExportsNamed(kSys.names));
+    loader.Provide(RK_DB2APP_FILE, ExportsNamed(RequiredOnly(kApp)));
+    loader.Provide(RK_DB2SYS_FILE, ExportsNamed(kSys.names));
     std::string message = "untouched";
     {
         CRkCatalogApi api(loader);
@@ -223,7 +224,7 @@ TEST(CatalogApiLoad, SuccessLeavesTheMessageAndReleasesDb2SysFirst)
     }
     EXPECT_EQ("untouched", message);
     ASSERT_GE(loader.calls.size(), 2u);
-    EXPECT_EQ((Calls{"release db2sys.dll", "release db2app.dll"}),
+    EXPECT_EQ((Calls{"release " RK_DB2SYS_FILE, "release " RK_DB2APP_FILE}),
               Calls(loader.calls.end() - 2, loader.calls.end()));
 }
 

@@ -8,6 +8,7 @@
 
 #include "RecordingLoader.h"
 #include "db2/CRkDb2SysLib.h"
+#include "db2/Db2Files.h"
 
 using rk::db2::Sqlca;
 using rk::test::Entry;
@@ -69,7 +70,7 @@ protected:
     {
         g_message = Lookup{};
         g_state = Lookup{};
-        loader.Provide("db2sys.dll", {{"sqlaintp_api@20", Entry(&FakeSqlaintp)}, {"sqlogstt", Entry(&FakeSqlogstt)}});
+        loader.Provide(RK_DB2SYS_FILE, {{"sqlaintp_api@20", Entry(&FakeSqlaintp)}, {"sqlogstt", Entry(&FakeSqlogstt)}});
         ASSERT_TRUE(sys.Load());
     }
 

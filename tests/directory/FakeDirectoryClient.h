@@ -13,6 +13,7 @@
 #include "TestDirectoryRecords.h"
 #include "RecordingLoader.h"
 #include "db2/CRkDb2AppLib.h"
+#include "db2/Db2Files.h"
 
 namespace rk::test {
 
@@ -65,7 +66,7 @@ public:
     explicit FakeAppLib(FakeRoute route = FakeRoute::kNewer)
     {
         ResetFake();
-        m_loader.Provide("db2app.dll", FakeAppExports(route));
+        m_loader.Provide(RK_DB2APP_FILE, FakeAppExports(route));
         m_loaded = m_lib.Load();
     }
     bool IsLoaded() const { return m_loaded; }

@@ -9,6 +9,7 @@
 
 #include "CallLog.h"
 #include "HostLibrary.h"
+#include "db2/Db2Files.h"
 
 namespace rk::test {
 
@@ -41,7 +42,7 @@ protected:
         char dbms[8];
         char text[RKDB2_CONNECT_MESSAGE_MAX];
         library.RkConnect("NO_SUCH_DSN", "user", "password", dbms, text);
-        ASSERT_TRUE(Logged("load db2cli.dll"));
+        ASSERT_TRUE(Logged("load " RK_DB2CLI_FILE));
     }
 
     int Catalog() { return library.CatalogDatabase("warehouse7", "SALES", message, sizeof message); }

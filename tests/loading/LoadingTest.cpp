@@ -15,6 +15,7 @@
 
 #include "LoadingFixture.h"
 #include "os/LoadedLibrary.h"
+#include "db2/Db2Files.h"
 
 namespace {
 
@@ -36,28 +37,28 @@ TEST_F(LoadingWithClient, ListNewLoadsDb2AppThenDb2SysOnce)
     EXPECT_NE(nullptr, first);
     EXPECT_NE(nullptr, second);
     EXPECT_NE(first, second);
-    EXPECT_TRUE(LoggedBefore("load db2app.dll", "load db2sys.dll"));
-    EXPECT_EQ(1, log.Count("load db2app.dll"));
-    EXPECT_EQ(1, log.Count("load db2sys.dll"));
-    EXPECT_FALSE(Logged("load db2cli.dll"));
-    EXPECT_FALSE(Logged("unload db2app.dll"));
+    EXPECT_TRUE(LoggedBefore("load " RK_DB2APP_FILE, "load " RK_DB2SYS_FILE));
+    EXPECT_EQ(1, log.Count("load " RK_DB2APP_FILE));
+    EXPECT_EQ(1, log.Count("load " RK_DB2SYS_FILE));
+    EXPECT_FALSE(Logged("load " RK_DB2CLI_FILE));
+    EXPECT_FALSE(Logged("unload " RK_DB2APP_FILE));
 }
 
 TEST_F(LoadingWithClient, UnloadReleasesCliThenSysThenApp)
 {
     ASSERT_NO_FATAL_FAILURE(LoadAllThree());
-    EXPECT_FALSE(Logged("unload db2cli.dll") || Logged("unload db2sys.dll") || Logged("unload db2app.dll"));
+    EXPECT_FALSE(Logged("unload " RK_DB2CLI_FILE) || Logged("unload " RK_DB2SYS_FILE) || Logged("unload " RK_DB2APP_FILE));
     library.Unload();
     if (rk::os::UnloadFinalizesInReleaseOrder()) {
-        EXPECT_TRUE(LoggedBefore("unload db2cli.dll", "unload db2sys.dll"));
-        EXPECT_TRUE(LoggedBefore("unload db2sys.dll", "unload db2app.dll"));
+        EXPECT_TRUE(LoggedBefore("unload " RK_DB2CLI_FILE, "unload " RK_DB2SYS_FILE));
+        EXPECT_TRUE(LoggedBefore("unload " RK_DB2SYS_FILE, "unload " RK_DB2APP_FILE));
     } else {
         // glibc defers the finalizers of libraries released while another
         // one is being unloaded and runs them in its own order: only
         // completeness can be seen here.
-        EXPECT_EQ(1, log.Count("unload db2cli.dll"));
-        EXPECT_EQ(1, log.Count("unload db2sys.dll"));
-        EXPECT_EQ(1, log.Count("unload db2app.dll"));
+        EXPECT_EQ(1, log.Count("unload " RK_DB2CLI_FILE));
+        EXPECT_EQ(1, log.Count("unload " RK_DB2SYS_FILE));
+        EXPECT_EQ(1, log.Count("unload " RK_DB2APP_FILE));
     }
 }
 
@@ -66,8 +67,8 @@ TEST_F(LoadingWithClient, CatalogExportsLoadAndReleaseTheirOwnPairOnEveryCall)
     // The test's store cannot be written: both calls fail at their first DB2 step.
     EXPECT_EQ(0, Catalog());
     EXPECT_EQ(0, Uncatalog());
-    const std::vector<std::string> once = {"load db2app.dll", "load db2sys.dll", "unload db2sys.dll",
-                                           "unload db2app.dll"};
+    const std::vector<std::string> once = {"load " RK_DB2APP_FILE, "load " RK_DB2SYS_FILE, "unload " RK_DB2SYS_FILE,
+                                           "unload " RK_DB2APP_FILE};
     std::vector<std::string> twice = once;
     twice.insert(twice.end(), once.begin(), once.end());
     std::vector<std::string> lines = log.Lines();   // "load X" and "unload X", without the entry points
@@ -81,8 +82,8 @@ TEST_F(LoadingWithClient, CatalogReleaseLeavesTheListsLibrariesLoaded)
 {
     ASSERT_NE(nullptr, library.CRkDatabaseListNew());
     Catalog();
-    EXPECT_FALSE(Logged("unload db2app.dll"));
-    EXPECT_FALSE(Logged("unload db2sys.dll"));
+    EXPECT_FALSE(Logged("unload " RK_DB2APP_FILE));
+    EXPECT_FALSE(Logged("unload " RK_DB2SYS_FILE));
 }
 
 TEST_F(LoadingWithClient, CatalogMessageIsCutToTheBuffer)
@@ -115,8 +116,8 @@ TEST_F(LoadingWithClient, ConcurrentFirstUsesLoadEachLibraryOnce)
     for (auto& thread : threads)
         thread.join();
     EXPECT_EQ(kThreads, handles.load());
-    EXPECT_EQ(1, log.Count("load db2app.dll"));
-    EXPECT_EQ(1, log.Count("load db2sys.dll"));
+    EXPECT_EQ(1, log.Count("load " RK_DB2APP_FILE));
+    EXPECT_EQ(1, log.Count("load " RK_DB2SYS_FILE));
 }
 
 // --- no DB2 client at all ------------------------------------------------------
@@ -132,9 +133,9 @@ TEST_F(LoadingWithoutClient, CatalogExportsNameDb2AppOnEveryCall)
 {
     for (int call = 0; call < 2; ++call) {
         EXPECT_EQ(0, Catalog());
-        EXPECT_STREQ("Failed to load db2app.dll", message);
+        EXPECT_STREQ("Failed to load " RK_DB2APP_FILE, message);
         EXPECT_EQ(0, Uncatalog());
-        EXPECT_STREQ("Failed to load db2app.dll", message);
+        EXPECT_STREQ("Failed to load " RK_DB2APP_FILE, message);
     }
 }
 
@@ -156,8 +157,8 @@ TEST_F(LoadingWithoutDb2App, Db2SysIsNeverTried)
 {
     EXPECT_EQ(nullptr, library.CRkDatabaseListNew());
     EXPECT_EQ(0, Catalog());
-    EXPECT_STREQ("Failed to load db2app.dll", message);
-    EXPECT_FALSE(Logged("load db2sys.dll"));
+    EXPECT_STREQ("Failed to load " RK_DB2APP_FILE, message);
+    EXPECT_FALSE(Logged("load " RK_DB2SYS_FILE));
 }
 
 // --- db2sys.dll missing ----------------------------------------------------------
@@ -167,15 +168,15 @@ TEST_F(LoadingWithoutDb2Sys, ListNewFailsAndKeepsDb2AppLoadedOnce)
 {
     EXPECT_EQ(nullptr, library.CRkDatabaseListNew());
     EXPECT_EQ(nullptr, library.CRkDatabaseListNew());
-    EXPECT_EQ(1, log.Count("load db2app.dll"));
+    EXPECT_EQ(1, log.Count("load " RK_DB2APP_FILE));
 }
 
 TEST_F(LoadingWithoutDb2Sys, CatalogExportsNameDb2Sys)
 {
     EXPECT_EQ(0, Catalog());
-    EXPECT_STREQ("Failed to load db2sys.dll", message);
+    EXPECT_STREQ("Failed to load " RK_DB2SYS_FILE, message);
     EXPECT_EQ(0, Uncatalog());
-    EXPECT_STREQ("Failed to load db2sys.dll", message);
+    EXPECT_STREQ("Failed to load " RK_DB2SYS_FILE, message);
 }
 
 // --- db2app.dll without a required entry point -----------------------------
@@ -185,11 +186,11 @@ TEST_F(LoadingAppWithoutRequiredEntryPoint, FailsOnceAndHoldsTheLibraryUntilUnlo
 {
     EXPECT_EQ(nullptr, library.CRkDatabaseListNew());
     EXPECT_EQ(nullptr, library.CRkDatabaseListNew());
-    EXPECT_EQ(1, log.Count("load db2app.dll"));
-    EXPECT_FALSE(Logged("load db2sys.dll"));
-    EXPECT_FALSE(Logged("unload db2app.dll"));
+    EXPECT_EQ(1, log.Count("load " RK_DB2APP_FILE));
+    EXPECT_FALSE(Logged("load " RK_DB2SYS_FILE));
+    EXPECT_FALSE(Logged("unload " RK_DB2APP_FILE));
     library.Unload();
-    EXPECT_TRUE(Logged("unload db2app.dll"));
+    EXPECT_TRUE(Logged("unload " RK_DB2APP_FILE));
 }
 
 // --- db2app.dll without the newer directory interface, or with only its open -
@@ -212,9 +213,9 @@ TEST_F(LoadingCliWithoutRequiredEntryPoint, ConnectFailsWithoutOutputAndHoldsThe
         EXPECT_EQ(std::string(8, '#'), std::string(dbms, 8));
         EXPECT_EQ('#', message[0]);
     }
-    EXPECT_EQ(1, log.Count("load db2cli.dll"));
+    EXPECT_EQ(1, log.Count("load " RK_DB2CLI_FILE));
     EXPECT_FALSE(Logged("SQLAllocHandle")) << "no CLI call without every entry point";
-    EXPECT_FALSE(Logged("unload db2cli.dll"));
+    EXPECT_FALSE(Logged("unload " RK_DB2CLI_FILE));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "LoadingFixture.h"
+#include "db2/Db2Files.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ TEST_F(LoadingWithClient, ProcessExitReleasesNothing)
     entryPoint(reinterpret_cast<HINSTANCE>(const_cast<unsigned char*>(base)), DLL_PROCESS_DETACH,
                reinterpret_cast<LPVOID>(1));
 
-    for (const char* name : {"db2app.dll", "db2sys.dll", "db2cli.dll"}) {
+    for (const char* name : {RK_DB2APP_FILE, RK_DB2SYS_FILE, RK_DB2CLI_FILE}) {
         EXPECT_NE(nullptr, ::GetModuleHandleA(name)) << name;
         EXPECT_FALSE(Logged(std::string("unload ") + name));
     }

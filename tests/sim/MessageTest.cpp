@@ -10,6 +10,7 @@
 
 #include "SimMessages.h"
 #include "SimTestSupport.h"
+#include "db2/Db2Files.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ constexpr std::int32_t kProducedCodes[] = {-902,  -1000, -1001, -1005, -1013, 10
 
 class SimMessage : public testing::Test {
 protected:
-    rk::test::SimLibrary sys{"db2sys.dll"};
+    rk::test::SimLibrary sys{RK_DB2SYS_FILE};
     SqlaintpFn sqlaintp_api = sys.Entry<SqlaintpFn>("sqlaintp_api@20");
     SqlogsttFn sqlogstt = sys.Entry<SqlogsttFn>("sqlogstt");
     char buffer[1024];
@@ -206,8 +207,8 @@ TEST_F(SimMessage, SqlogsttResultConventions)
 TEST(SimMessages, SqlcaOfTheAppLibraryExplainsItself)
 {
     const rk::test::SimHome home;
-    const rk::test::SimLibrary app("db2app.dll");
-    const rk::test::SimLibrary sys("db2sys.dll");
+    const rk::test::SimLibrary app(RK_DB2APP_FILE);
+    const rk::test::SimLibrary sys(RK_DB2SYS_FILE);
     const auto uncatalog = app.Entry<SqleuncdFn>("sqleuncd_api");
     const auto message = sys.Entry<SqlaintpFn>("sqlaintp_api@20");
     ASSERT_NE(nullptr, uncatalog);

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "SimTestSupport.h"
+#include "db2/Db2Files.h"
 
 namespace rk::test {
 
@@ -44,7 +45,7 @@ extern const ScanRoute* const kScanRoutes[3];
 class SimApp : public testing::Test {
 protected:
     SimHome home;
-    SimLibrary app{"db2app.dll"};
+    SimLibrary app{RK_DB2APP_FILE};
     db2::Sqlca ca{};
 
     db2::SqlenopsFn sqlenops_api = app.Entry<db2::SqlenopsFn>("sqlenops_api@12");

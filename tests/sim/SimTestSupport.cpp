@@ -23,7 +23,7 @@ SimLibrary::SimLibrary(const std::string& fileName) : m_library(SimDir() + "/" +
 
 void* SimLibrary::Lookup(const char* exportName) const
 {
-    return m_library.ExportByWindowsName(exportName);
+    return m_library.ExportByListedName(exportName);
 }
 
 SimHome::SimHome() : m_path(NewDirectory()), m_env("RKDB2_SIM_HOME", m_path) {}

@@ -17,8 +17,8 @@ public:
 
     bool IsLoaded() const { return m_library.IsLoaded(); }
 
-    // The entry point by its Windows export name ("sqlenops_api@12"); Linux
-    // exports the name without the decoration. Null when absent.
+    // The entry point by its listed name ("sqlenops_api@12"), as this build
+    // exports it. Null when absent.
     template <typename Fn>
     Fn Entry(const char* exportName) const
     {

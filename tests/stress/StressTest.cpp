@@ -28,6 +28,7 @@
 #include "HostLibrary.h"
 #include "TestEnv.h"
 #include "TestPaths.h"
+#include "db2/Db2Files.h"
 
 using namespace rk::test;
 using rk::sim::store::CRkDirectoryStore;
@@ -357,7 +358,7 @@ TEST_F(Stress, EightThreadsAgreeWithTheStore)
     EXPECT_EQ(threadsOf(Role::kList) * kRounds, walks.load());
     EXPECT_EQ(threadsOf(Role::kConnect) * kRounds, connections.load());
     EXPECT_EQ(threadsOf(Role::kCatalog) * kRounds, catalogues.load());
-    for (const char* name : {"db2app.dll", "db2sys.dll", "db2cli.dll"}) {
+    for (const char* name : {RK_DB2APP_FILE, RK_DB2SYS_FILE, RK_DB2CLI_FILE}) {
         EXPECT_EQ(1, log.Count(std::string("load ") + name)) << name;
         EXPECT_EQ(0, log.Count(std::string("unload ") + name)) << name;
     }

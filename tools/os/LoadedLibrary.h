@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "db2/Db2Names.h"
+
 namespace rk::os {
 
 class LoadedLibrary {
@@ -25,10 +27,10 @@ public:
 
     // An export's address by its exact name, or null.
     void* Export(const char* name) const;
-    // An export by its Windows export name, stdcall decoration included
-    // ("sqlenops_api@12"); ELF names carry none, so Linux looks up the name
-    // before the '@'. Null when absent.
-    void* ExportByWindowsName(const char* exportName) const;
+    // A DB2 entry point by its listed name, stdcall decoration included
+    // ("sqlenops_api@12"), as this build's libraries export it (see
+    // rk::db2::ExportedName). Null when absent.
+    void* ExportByListedName(const char* exportName) const { return Export(rk::db2::ExportedName(exportName).c_str()); }
 
 private:
     void* m_handle = nullptr;

@@ -21,11 +21,6 @@ void* LoadedLibrary::Export(const char* name) const
     return ::dlsym(m_handle, name);
 }
 
-void* LoadedLibrary::ExportByWindowsName(const char* exportName) const
-{
-    const std::string name(exportName);
-    return Export(name.substr(0, name.find('@')).c_str());
-}
 
 bool CanSetLibrarySearchDirectory() { return false; }
 

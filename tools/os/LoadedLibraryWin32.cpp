@@ -23,7 +23,6 @@ void* LoadedLibrary::Export(const char* name) const
     return reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(m_handle), name));
 }
 
-void* LoadedLibrary::ExportByWindowsName(const char* exportName) const { return Export(exportName); }
 
 bool CanSetLibrarySearchDirectory() { return true; }
 
