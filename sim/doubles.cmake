@@ -22,5 +22,6 @@ rk_sim_variant(sys-without-sqlogstt APP ${RK_DB2APP_EXPORTS} SYS ${sys_without_s
 rk_sim_variant(cli-without-getdiagrec APP ${RK_DB2APP_EXPORTS} SYS ${RK_DB2SYS_EXPORTS} CLI ${cli_without_getdiagrec})
 # No message library: the application library exports the two message entry
 # points as well (IBM's 64-bit client does; the library falls back to it
-# there).
-rk_sim_variant(messages-in-app APP_WITH_SYS ${RK_DB2APP_EXPORTS} ${RK_DB2SYS_EXPORTS} CLI ${RK_DB2CLI_EXPORTS})
+# there). An older one, so that the error-text cases of older-app run on it
+# unchanged.
+rk_sim_variant(messages-in-app APP_WITH_SYS ${app_without_dbdir} ${RK_DB2SYS_EXPORTS} CLI ${RK_DB2CLI_EXPORTS})

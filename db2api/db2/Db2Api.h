@@ -159,9 +159,26 @@ struct DbDirNextEntryParams {
 struct DbDirCloseScanParams {
     std::uint16_t iHandle;
 };
-static_assert(offsetof(DbDirOpenScanParams, oHandle) == sizeof(void*), "db2DbDirOpenScanStruct");
-static_assert(offsetof(DbDirOpenScanParams, oNumEntries) == sizeof(void*) + 2, "db2DbDirOpenScanStruct");
-static_assert(offsetof(DbDirNextEntryParams, poDbDirEntry) == sizeof(void*), "db2DbDirNextEntryStruct");
+// DB2's layouts of these records in its 32-bit and its 64-bit headers; the
+// structs above must match the one of the architecture being built.
+struct DbDirLayout {
+    std::size_t openScanSize, openHandleOffset, openCountOffset;
+    std::size_t nextEntrySize, nextEntryPointerOffset;
+    std::size_t closeScanSize;
+};
+inline constexpr DbDirLayout kDbDirLayout32{8, 4, 6, 8, 4, 2};
+inline constexpr DbDirLayout kDbDirLayout64{16, 8, 10, 16, 8, 2};
+inline constexpr DbDirLayout kDbDirLayout = sizeof(void*) == 8 ? kDbDirLayout64 : kDbDirLayout32;
+static_assert(sizeof(void*) == 4 || sizeof(void*) == 8, "DB2 has 32-bit and 64-bit layouts only");
+static_assert(sizeof(DbDirOpenScanParams) == kDbDirLayout.openScanSize, "db2DbDirOpenScanStruct");
+static_assert(offsetof(DbDirOpenScanParams, piPath) == 0, "db2DbDirOpenScanStruct");
+static_assert(offsetof(DbDirOpenScanParams, oHandle) == kDbDirLayout.openHandleOffset, "db2DbDirOpenScanStruct");
+static_assert(offsetof(DbDirOpenScanParams, oNumEntries) == kDbDirLayout.openCountOffset, "db2DbDirOpenScanStruct");
+static_assert(sizeof(DbDirNextEntryParams) == kDbDirLayout.nextEntrySize, "db2DbDirNextEntryStruct");
+static_assert(offsetof(DbDirNextEntryParams, iHandle) == 0, "db2DbDirNextEntryStruct");
+static_assert(offsetof(DbDirNextEntryParams, poDbDirEntry) == kDbDirLayout.nextEntryPointerOffset,
+              "db2DbDirNextEntryStruct");
+static_assert(sizeof(DbDirCloseScanParams) == kDbDirLayout.closeScanSize, "db2DbDirCloseScanStruct");
 
 // --- SQLCODEs the library and the stand-in share ---------------------------
 inline constexpr std::int32_t kSqlNodeDirectoryEmpty = 1037;

@@ -2,8 +2,9 @@
 # Checks the export table of the built product library: exactly the exports
 # of the list ("ordinal name" per line, written by the build from the
 # library's export list), with their ordinals and the module name on
-# Windows, and imports from Windows system DLLs only.
-#   check-exports.sh windows <objdump> RkDb2Rova.dll exports.txt
+# Windows, the PE format of the flavour (PE32 for win32, PE32+ for win64),
+# and imports from Windows system DLLs only.
+#   check-exports.sh win32|win64 <objdump> RkDb2Rova.dll exports.txt
 #   check-exports.sh native  <nm>      RkDb2Rova.so  exports.txt
 set -euo pipefail
 flavour=$1 tool=$2 file=$3 list=$4
@@ -12,8 +13,13 @@ count=$(wc -l <<<"$expected")
 [ "$count" -ge 1 ] || { echo "FAIL: $list lists no exports" >&2; exit 1; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-if [ "$flavour" = windows ]; then
+if [ "$flavour" = win32 ] || [ "$flavour" = win64 ]; then
   dump=$("$tool" -p "$file")
+  magic=$(sed -n 's/^Magic[[:space:]]*\([0-9a-f]*\).*/\1/p' <<<"$dump")
+  case "$flavour:$magic" in
+    win32:010b|win64:020b) ;;
+    *) fail "optional header magic is '$magic', not the $flavour format" ;;
+  esac
   # Export address table rows "[   0] +base[   1] 1550 Export RVA" give the
   # ordinals; the name table rows "[   0] Name" follow in the same order.
   ordinals=$(sed -n '/^Export Address Table -- Ordinal Base/,/^$/p' <<<"$dump" | sed -n 's/.*+base\[ *\([0-9]*\)\].*/\1/p')

@@ -2,8 +2,9 @@
 # truncating copies, and the module's start-up and unload.
 
 if(RK_WINDOWS)
+  math(EXPR rk_bits "${CMAKE_SIZEOF_VOID_P} * 8")
   add_test(NAME boundary/export_table
-    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/check-exports.sh windows ${CMAKE_OBJDUMP} $<TARGET_FILE:RkDb2Rova>
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/check-exports.sh win${rk_bits} ${CMAKE_OBJDUMP} $<TARGET_FILE:RkDb2Rova>
     ${RK_EXPORT_FILES_DIR}/exports.txt)
 else()
   add_test(NAME boundary/export_table

@@ -4,6 +4,7 @@
 // DBMS-name query that fails after a good connection.
 
 #include <algorithm>
+#include <cstddef>
 #include <map>
 #include <string>
 #include <vector>
@@ -169,7 +170,7 @@ TEST_F(ConnectDoubles, EachFailedCallReleasesWhatWasAllocated)
         for (const std::string& name : made)
             ++madeBefore[name];
         const auto count = [&](const char* name) { return std::count(made.begin(), made.end(), name); };
-        const long allocated = count("SQLAllocHandle") - (call == "SQLAllocHandle" ? 1 : 0);
+        const std::ptrdiff_t allocated = count("SQLAllocHandle") - (call == "SQLAllocHandle" ? 1 : 0);
         EXPECT_EQ(allocated, count("SQLFreeHandle")) << rule;
         EXPECT_TRUE(ParseMessage(outcome.Message())) << rule << ": " << outcome.Message();
         EXPECT_TRUE(outcome.NothingWrittenBehindTheTerminator()) << rule;

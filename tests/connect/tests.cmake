@@ -64,7 +64,7 @@ rk_test_cases(connect_unit_tests CLIENT no-client FILTER "ConnectionTestConcurre
 # rkdb2 connect reads the password from standard input when it is not a terminal.
 set(rk_rkdb2 $<TARGET_FILE:rkdb2>)
 if(RK_WINDOWS)
-  set(rk_rkdb2 "wine $<TARGET_FILE:rkdb2> --client-dir ${RK_SIM_DIR}")
+  set(rk_rkdb2 "${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:rkdb2> --client-dir ${RK_SIM_DIR}")
 endif()
 # The exit status is printed, since a pass pattern makes CTest ignore it.
 add_test(NAME connect/rkdb2_connect_password_from_stdin

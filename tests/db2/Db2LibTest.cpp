@@ -176,7 +176,58 @@ TEST(Db2LibLoad, MissingFileFailsOnEveryCallWithOneAttempt)
     CRkDb2SysLib sys(loader);
     EXPECT_FALSE(sys.Load());
     EXPECT_FALSE(sys.Load());
-    EXPECT_EQ(Calls{"load " RK_DB2SYS_FILE}, loader.calls);
+    Calls expected{"load " RK_DB2SYS_FILE};
+    if (rk::db2::kMessagesFallBackToApp)
+        expected.push_back("load " RK_DB2APP_FILE);
+    EXPECT_EQ(expected, loader.calls);
+}
+
+// The 64-bit client's message entry points: from db2sys64.dll, or from
+// db2app64.dll only where db2sys64.dll cannot be loaded at all. Every
+// outcome carries db2sys64.dll's name.
+TEST(Db2LibLoad, MessageLibraryFallsBackToTheApplicationLibraryOnlyWhenItsFileIsMissing)
+{
+    if (!rk::db2::kMessagesFallBackToApp)
+        GTEST_SKIP() << "this client's application library does not carry the message entry points";
+    const std::vector<std::string> incomplete = Without(kSys.names, kSys.names.back());
+    struct Route {
+        const char* what;
+        const std::vector<std::string>* sysExports;  // null: no db2sys64.dll
+        const std::vector<std::string>* appExports;  // null: no db2app64.dll
+        bool loads;
+        Calls loadCalls;
+    };
+    const Route routes[] = {
+        {"db2sys64.dll complete", &kSys.names, &kSys.names, true, {"load " RK_DB2SYS_FILE}},
+        {"db2sys64.dll incomplete", &incomplete, &kSys.names, false, {"load " RK_DB2SYS_FILE}},
+        {"db2sys64.dll missing", nullptr, &kSys.names, true, {"load " RK_DB2SYS_FILE, "load " RK_DB2APP_FILE}},
+        {"fallback incomplete", nullptr, &incomplete, false, {"load " RK_DB2SYS_FILE, "load " RK_DB2APP_FILE}},
+        {"neither file", nullptr, nullptr, false, {"load " RK_DB2SYS_FILE, "load " RK_DB2APP_FILE}},
+    };
+    for (const Route& route : routes) {
+        RecordingLoader loader;
+        if (route.sysExports != nullptr)
+            loader.Provide(RK_DB2SYS_FILE, ExportsNamed(*route.sysExports));
+        if (route.appExports != nullptr)
+            loader.Provide(RK_DB2APP_FILE, ExportsNamed(*route.appExports));
+        {
+            CRkDb2SysLib sys(loader);
+            EXPECT_EQ(route.loads, sys.Load()) << route.what;
+            EXPECT_EQ(RK_DB2SYS_FILE, sys.FileName()) << route.what;
+            Calls loads;
+            for (const auto& call : loader.calls)
+                if (call.rfind("load ", 0) == 0)
+                    loads.push_back(call);
+            EXPECT_EQ(route.loadCalls, loads) << route.what;
+            if (route.loads) {
+                EXPECT_NE(nullptr, sys.sqlogstt) << route.what;
+            }
+        }
+        const bool held = route.loadCalls.size() == 1 ? route.sysExports != nullptr : route.appExports != nullptr;
+        if (held) {
+            EXPECT_EQ("release " + route.loadCalls.back().substr(5), loader.calls.back()) << route.what;
+        }
+    }
 }
 
 TEST(Db2LibLoad, ObjectNeverLoadedReleasesNothing)

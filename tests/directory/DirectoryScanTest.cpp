@@ -276,3 +276,36 @@ INSTANTIATE_TEST_SUITE_P(Routes, DirectoryDatabaseScan, testing::Values(kNewer, 
                          });
 
 } // namespace
+
+// The newer route's parameter records as the client reads them: bytes at
+// the offsets of DB2's headers for this architecture, written here as
+// literals, not taken from our own table.
+TEST(DirectoryScanRecords, ParameterRecordsHoldTheirFieldsAtDb2sOffsets)
+{
+    const bool wide = sizeof(void*) == 8;
+    char path[] = "C:";
+    rk::db2::DbDirOpenScanParams open{path, 0x1234, 0x5678};
+    unsigned char bytes[16] = {};
+    ASSERT_EQ(wide ? 16u : 8u, sizeof open);
+    std::memcpy(bytes, &open, sizeof open);
+    char* pointer = nullptr;
+    std::memcpy(&pointer, bytes, sizeof pointer);
+    EXPECT_EQ(path, pointer);
+    const std::size_t handleAt = wide ? 8 : 4;
+    EXPECT_EQ(0x34, bytes[handleAt]);
+    EXPECT_EQ(0x12, bytes[handleAt + 1]);
+    EXPECT_EQ(0x78, bytes[handleAt + 2]);
+    EXPECT_EQ(0x56, bytes[handleAt + 3]);
+
+    unsigned char entry = 0;
+    rk::db2::DbDirNextEntryParams next{0x4321, &entry};
+    ASSERT_EQ(wide ? 16u : 8u, sizeof next);
+    std::memset(bytes, 0, sizeof bytes);
+    std::memcpy(bytes, &next, sizeof next);
+    EXPECT_EQ(0x21, bytes[0]);
+    EXPECT_EQ(0x43, bytes[1]);
+    unsigned char* entryPointer = nullptr;
+    std::memcpy(&entryPointer, bytes + (wide ? 8 : 4), sizeof entryPointer);
+    EXPECT_EQ(&entry, entryPointer);
+    EXPECT_EQ(2u, sizeof(rk::db2::DbDirCloseScanParams));
+}

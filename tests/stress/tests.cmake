@@ -1,6 +1,6 @@
 # The stress program: eight threads on one library, against the stand-in's
 # directories and a SQLite data source. Its case never gets a second run
-# (scripts/win32-tests) and also runs under ThreadSanitizer.
+# (scripts/wine-tests) and also runs under ThreadSanitizer.
 
 rk_test_program(stress_tests
   ${CMAKE_CURRENT_LIST_DIR}/StressTest.cpp
