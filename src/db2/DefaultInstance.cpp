@@ -4,14 +4,15 @@
 #include <string_view>
 
 #include "db2/ByteLayout.h"
+#include "db2/Db2Profile.h"
 
 namespace rk::db2 {
 
 void ReadDefaultInstanceName(char (&destination)[kDefaultInstanceBufferSize], platform::ProfileRegistry& profile)
 {
-    unsigned char buffer[256] = {};
+    unsigned char buffer[profile::kValueReadSize] = {};
     destination[0] = '\0';
-    if (!profile.QueryValue("DB2INSTDEF", buffer, sizeof buffer))
+    if (!profile.QueryValue(profile::kDefaultInstanceValue, buffer, sizeof buffer))
         return;
     // Data filling the whole buffer without a NUL counts as absent as well.
     const std::string_view name = bytes::TextUpToNul(buffer, sizeof buffer);

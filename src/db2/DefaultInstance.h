@@ -3,11 +3,12 @@
 
 #include <cstddef>
 
+#include "db2/Db2Profile.h"
 #include "platform/ProfileRegistry.h"
 
 namespace rk::db2 {
 
-inline constexpr std::size_t kDefaultInstanceBufferSize = 12;
+inline constexpr std::size_t kDefaultInstanceBufferSize = profile::kMaxDefaultInstanceLength + 1;
 
 // Fills `destination` with the default instance name from `profile`, or
 // with empty text when none is known. Read afresh on every call. A name of

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "db2/Db2Profile.h"
+
 namespace rk::platform {
 namespace {
 
@@ -10,7 +12,7 @@ public:
     bool QueryValue(const char* valueName, unsigned char* buffer, std::size_t bufferSize) override
     {
         HKEY key = nullptr;
-        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\IBM\\DB2\\GLOBAL_PROFILE", 0, KEY_READ, &key) !=
+        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, rk::db2::profile::kGlobalProfileKey, 0, KEY_READ, &key) !=
             ERROR_SUCCESS)
             return false;
         auto size = static_cast<DWORD>(bufferSize);

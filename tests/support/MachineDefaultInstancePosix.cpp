@@ -1,12 +1,14 @@
 #include "MachineDefaultInstance.h"
 
+#include "db2/Db2Profile.h"
+
 #include "TestEnv.h"
 
 namespace rk::test {
 
-void SetDefaultInstance(const std::string& value) { SetEnv("DB2INSTDEF", value); }
-void SetDefaultInstanceBytes(const std::string& bytes) { SetEnv("DB2INSTDEF", bytes); }
-void RemoveDefaultInstanceValue() { UnsetEnv("DB2INSTDEF"); }
-void RemoveDefaultInstanceKey() { UnsetEnv("DB2INSTDEF"); }
+void SetDefaultInstance(const std::string& value) { SetEnv(rk::db2::profile::kDefaultInstanceValue, value); }
+void SetDefaultInstanceBytes(const std::string& bytes) { SetEnv(rk::db2::profile::kDefaultInstanceValue, bytes); }
+void RemoveDefaultInstanceValue() { UnsetEnv(rk::db2::profile::kDefaultInstanceValue); }
+void RemoveDefaultInstanceKey() { UnsetEnv(rk::db2::profile::kDefaultInstanceValue); }
 
 } // namespace rk::test

@@ -2,10 +2,13 @@
 
 #include <windows.h>
 
+#include "db2/Db2Profile.h"
+
 namespace rk::test {
 namespace {
 
-constexpr const char* kProfileKey = "SOFTWARE\\IBM\\DB2\\GLOBAL_PROFILE";
+using rk::db2::profile::kDefaultInstanceValue;
+constexpr const char* kProfileKey = rk::db2::profile::kGlobalProfileKey;
 
 void StoreValue(const std::string& data)
 {
@@ -13,7 +16,7 @@ void StoreValue(const std::string& data)
     if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kProfileKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
         ERROR_SUCCESS)
         return;
-    ::RegSetValueExA(key, "DB2INSTDEF", 0, REG_SZ, reinterpret_cast<const BYTE*>(data.data()),
+    ::RegSetValueExA(key, kDefaultInstanceValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.data()),
                      static_cast<DWORD>(data.size()));
     ::RegCloseKey(key);
 }
@@ -29,7 +32,7 @@ void RemoveDefaultInstanceValue()
     HKEY key = nullptr;
     if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kProfileKey, 0, KEY_WRITE, &key) != ERROR_SUCCESS)
         return;
-    ::RegDeleteValueA(key, "DB2INSTDEF");
+    ::RegDeleteValueA(key, kDefaultInstanceValue);
     ::RegCloseKey(key);
 }
 
