@@ -19,4 +19,8 @@ void MakeDirectory(const std::string& path);
 // Removes a directory if it is empty; failures are ignored.
 void RemoveEmptyDirectory(const std::string& path);
 
+// Makes standard output write bytes as they are: the Windows C run-time
+// otherwise writes "\n" as "\r\n" (and "\r\n" as "\r\r\n"). Nothing on Linux.
+void UseBinaryStandardOutput();
+
 } // namespace rk::os

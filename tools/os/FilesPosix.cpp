@@ -20,4 +20,6 @@ void MakeDirectory(const std::string& path) { ::mkdir(path.c_str(), 0700); }
 
 void RemoveEmptyDirectory(const std::string& path) { ::rmdir(path.c_str()); }
 
+void UseBinaryStandardOutput() {}
+
 } // namespace rk::os

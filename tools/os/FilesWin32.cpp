@@ -4,6 +4,8 @@
 #include <functional>
 #include <mutex>
 
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 namespace rk::os {
@@ -77,5 +79,11 @@ void AppendToFile(const std::string& path, const std::string& text)
 void MakeDirectory(const std::string& path) { ::CreateDirectoryA(path.c_str(), nullptr); }
 
 void RemoveEmptyDirectory(const std::string& path) { ::RemoveDirectoryA(path.c_str()); }
+
+void UseBinaryStandardOutput()
+{
+    std::fflush(stdout);
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+}
 
 } // namespace rk::os

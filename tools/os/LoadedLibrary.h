@@ -19,6 +19,8 @@ public:
     LoadedLibrary& operator=(const LoadedLibrary&) = delete;
 
     bool IsLoaded() const { return m_handle != nullptr; }
+    // Why the load failed, in the system's words; empty when it succeeded.
+    const std::string& Error() const { return m_error; }
     // Releases the library now; nothing when it is not loaded.
     void Unload();
     // Lets go of the library without releasing it: it stays loaded for the
@@ -34,6 +36,7 @@ public:
 
 private:
     void* m_handle = nullptr;
+    std::string m_error;
 };
 
 // Whether this process can add a directory to the search for libraries

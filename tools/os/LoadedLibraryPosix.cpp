@@ -4,7 +4,12 @@
 
 namespace rk::os {
 
-LoadedLibrary::LoadedLibrary(const std::string& path) : m_handle(::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {}
+LoadedLibrary::LoadedLibrary(const std::string& path) : m_handle(::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL))
+{
+    if (m_handle == nullptr)
+        if (const char* error = ::dlerror())
+            m_error = error;
+}
 
 void LoadedLibrary::Unload()
 {

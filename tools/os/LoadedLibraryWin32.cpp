@@ -6,7 +6,20 @@
 
 namespace rk::os {
 
-LoadedLibrary::LoadedLibrary(const std::string& path) : m_handle(::LoadLibraryA(PlatformPath(path).c_str())) {}
+LoadedLibrary::LoadedLibrary(const std::string& path) : m_handle(::LoadLibraryA(PlatformPath(path).c_str()))
+{
+    if (m_handle != nullptr)
+        return;
+    const DWORD code = ::GetLastError();
+    char text[512] = {};
+    const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                                          text, sizeof text, nullptr);
+    m_error = "error " + std::to_string(code);
+    if (length > 0)
+        m_error += ": " + std::string(text, length);
+    while (!m_error.empty() && (m_error.back() == '\n' || m_error.back() == '\r' || m_error.back() == ' '))
+        m_error.pop_back();
+}
 
 void LoadedLibrary::Unload()
 {

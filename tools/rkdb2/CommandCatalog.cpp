@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "Command.h"
@@ -38,21 +39,15 @@ std::string Text(const char* message)
     return text;
 }
 
-int RunCatalog(rk::host::HostLibrary& library, const rkdb2::Arguments& args)
+int Catalog(rk::host::HostLibrary& library, const std::string& host, const std::string& database)
 {
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: rkdb2 catalog HOST DATABASE\n");
-        return 2;
-    }
-    const std::string& host = args[0];
-    const std::string& database = args[1];
     // The library names the node after the host the same way.
     const std::string node = host.substr(0, kNodeNameLength);
     char message[kMessageSize] = {};
     if (library.CatalogDatabase(host.c_str(), database.c_str(), message, kMessageSize) == 1) {
         std::printf("Catalogued database %s at node %s (host %s, service %s).\n", database.c_str(), node.c_str(),
                     host.c_str(), RKDB2_NODE_SERVICE);
-        return 0;
+        return rkdb2::kExitSuccess;
     }
     std::fprintf(stderr, "rkdb2: cannot catalog database %s at host %s:\n%s\n", database.c_str(), host.c_str(),
                  Text(message).c_str());
@@ -70,28 +65,60 @@ int RunCatalog(rk::host::HostLibrary& library, const rkdb2::Arguments& args)
                      "most %d such characters instead: an alias of the server in the hosts file serves (/etc/hosts, "
                      "or C:\\Windows\\System32\\drivers\\etc\\hosts).\n",
                      static_cast<int>(kNodeNameLength), node.c_str(), static_cast<int>(kNodeNameLength));
-    return 1;
+    return rkdb2::kExitFailure;
 }
 
-int RunUncatalog(rk::host::HostLibrary& library, const rkdb2::Arguments& args)
+int Uncatalog(rk::host::HostLibrary& library, const std::string& alias, const std::string& node)
 {
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: rkdb2 uncatalog ALIAS NODE\n");
-        return 2;
-    }
     char message[kMessageSize] = {};
-    if (library.UncatalogDatabase(args[0].c_str(), args[1].c_str(), message, kMessageSize) == 1) {
-        std::printf("Uncatalogued database %s and node %s.\n", args[0].c_str(), args[1].c_str());
-        return 0;
+    if (library.UncatalogDatabase(alias.c_str(), node.c_str(), message, kMessageSize) == 1) {
+        std::printf("Uncatalogued database %s and node %s.\n", alias.c_str(), node.c_str());
+        return rkdb2::kExitSuccess;
     }
-    std::fprintf(stderr, "rkdb2: cannot uncatalog database %s and node %s:\n%s\n", args[0].c_str(), args[1].c_str(),
+    std::fprintf(stderr, "rkdb2: cannot uncatalog database %s and node %s:\n%s\n", alias.c_str(), node.c_str(),
                  Text(message).c_str());
-    return 1;
+    return rkdb2::kExitFailure;
 }
 
-const rkdb2::CommandRegistration catalogRegistration(
-    {"catalog", "HOST DATABASE", "catalogs a remote TCP/IP database at a node named after HOST", RunCatalog});
-const rkdb2::CommandRegistration uncatalogRegistration(
-    {"uncatalog", "ALIAS NODE", "uncatalogs the database ALIAS, then the node NODE", RunUncatalog});
+class CatalogCommand final : public rkdb2::Command {
+public:
+    const char* Name() const override { return "catalog"; }
+    const char* Summary() const override { return "catalogs a remote TCP/IP database at a node named after HOST"; }
+    const char* SuccessMeaning() const override { return "the node and the database are catalogued"; }
+    const char* FailureMeaning() const override { return "DB2 refused a step (its error text is printed)"; }
+    void Declare(CLI::App& command) override
+    {
+        command.add_option("HOST", m_host, "the server's host name; the node is named after its first 8 characters")
+            ->required();
+        command.add_option("DATABASE", m_database, "the database's name, also its alias")->required();
+        command.footer("The node's service is " RKDB2_NODE_SERVICE ".");
+    }
+    int Run(rk::host::HostLibrary& library) override { return Catalog(library, m_host, m_database); }
+
+private:
+    std::string m_host;
+    std::string m_database;
+};
+
+class UncatalogCommand final : public rkdb2::Command {
+public:
+    const char* Name() const override { return "uncatalog"; }
+    const char* Summary() const override { return "uncatalogs the database ALIAS, then the node NODE"; }
+    const char* SuccessMeaning() const override { return "the database and the node are uncatalogued"; }
+    const char* FailureMeaning() const override { return "DB2 refused a step (its error text is printed)"; }
+    void Declare(CLI::App& command) override
+    {
+        command.add_option("ALIAS", m_alias, "the database's alias")->required();
+        command.add_option("NODE", m_node, "the node it is catalogued at")->required();
+    }
+    int Run(rk::host::HostLibrary& library) override { return Uncatalog(library, m_alias, m_node); }
+
+private:
+    std::string m_alias;
+    std::string m_node;
+};
+
+const rkdb2::CommandRegistration catalogRegistration(std::make_unique<CatalogCommand>());
+const rkdb2::CommandRegistration uncatalogRegistration(std::make_unique<UncatalogCommand>());
 
 } // namespace

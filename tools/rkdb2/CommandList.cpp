@@ -1,14 +1,19 @@
-// rkdb2 list [--json]: the catalogued databases with their nodes, as a table
-// for people or as JSON for scripts.
+// rkdb2 list [--format table|json|csv]: the catalogued databases with their
+// nodes, as a table for people, as JSON for scripts or as CSV for
+// spreadsheets.
 
 #include <algorithm>
-#include <iterator>
 #include <cstdio>
+#include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "Command.h"
+#include "CsvOutput.h"
 #include "DatabaseListing.h"
+#include "JsonOutput.h"
+#include "os/Files.h"
 
 namespace {
 
@@ -48,62 +53,69 @@ void PrintTable(const std::vector<DatabaseFields>& databases)
         printRow([&](std::size_t c) { return database[kColumns[c]]; });
 }
 
-// Texts are bytes in the DB2 client's ANSI code page; bytes above 0x7F are
-// written as the Latin-1 code points of the same value, so the output is
-// always valid JSON.
-std::string JsonString(const std::string& text)
-{
-    std::string out = "\"";
-    for (const char ch : text) {
-        const auto byte = static_cast<unsigned char>(ch);
-        if (byte == '"' || byte == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (byte < 0x20 || byte > 0x7E) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(byte));
-            out += escaped;
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
-}
-
 void PrintJson(const std::vector<DatabaseFields>& databases)
 {
-    std::printf("[");
-    for (std::size_t d = 0; d < databases.size(); ++d) {
-        std::printf("%s\n  {", d == 0 ? "" : ",");
+    rkdb2::Json list = rkdb2::Json::array();
+    for (const auto& database : databases) {
+        rkdb2::Json object = rkdb2::Json::object();
         for (std::size_t f = 0; f < rkdb2::kDetailsFieldCount; ++f)
-            std::printf("%s\"%s\": %s", f == 0 ? "" : ", ", rkdb2::DetailsFields()[f].key,
-                        JsonString(databases[d][f]).c_str());
-        std::printf("}");
+            object[rkdb2::DetailsFields()[f].key] = rkdb2::JsonText(database[f]);
+        list.push_back(std::move(object));
     }
-    std::printf("%s]\n", databases.empty() ? "" : "\n");
+    std::fputs(rkdb2::JsonDocument(list).c_str(), stdout);
 }
 
-int RunList(rk::host::HostLibrary& library, const rkdb2::Arguments& args)
+// A header row of the JSON field names, then one row per database, bytes as
+// the client gave them.
+void PrintCsv(const std::vector<DatabaseFields>& databases)
 {
-    const bool json = args.size() == 1 && args[0] == "--json";
-    if (!args.empty() && !json) {
-        std::fprintf(stderr, "usage: rkdb2 list [--json]\n");
-        return 2;
-    }
-    std::vector<DatabaseFields> databases;
-    std::string error;
-    if (!rkdb2::ListDatabases(library, databases, error)) {
-        std::fprintf(stderr, "rkdb2: cannot list the databases:\n%s\n", error.c_str());
-        return 1;
-    }
-    if (json)
-        PrintJson(databases);
-    else
-        PrintTable(databases);
-    return 0;
+    rk::os::UseBinaryStandardOutput();
+    std::vector<std::string> row;
+    for (const auto& field : rkdb2::DetailsFields())
+        row.emplace_back(field.key);
+    std::fputs(rkdb2::CsvRecord(row).c_str(), stdout);
+    for (const auto& database : databases)
+        std::fputs(rkdb2::CsvRecord(std::vector<std::string>(database.begin(), database.end())).c_str(), stdout);
 }
 
-const rkdb2::CommandRegistration registration({"list", "[--json]", "the catalogued databases and their nodes",
-                                                RunList});
+class ListCommand final : public rkdb2::Command {
+public:
+    const char* Name() const override { return "list"; }
+    const char* Summary() const override { return "the catalogued databases and their nodes"; }
+    const char* SuccessMeaning() const override { return "the databases are listed (also when there are none)"; }
+    const char* FailureMeaning() const override { return "the listing failed (DB2's error text is printed)"; }
+    void Declare(CLI::App& command) override
+    {
+        CLI::Option* format =
+            command.add_option("--format", m_format, "table for people, json for scripts, csv for spreadsheets")
+                ->check(CLI::IsMember({"table", "json", "csv"}))
+                ->capture_default_str();
+        command.add_flag("--json", m_json, "the same as --format json")->excludes(format);
+        command.footer("json and csv give all fifteen fields of each database, named as in the library's "
+                       "header; `rkdb2 show ALIAS` gives them for one database.");
+    }
+    int Run(rk::host::HostLibrary& library) override
+    {
+        std::vector<DatabaseFields> databases;
+        std::string error;
+        if (!rkdb2::ListDatabases(library, databases, error)) {
+            std::fprintf(stderr, "rkdb2: cannot list the databases:\n%s\n", error.c_str());
+            return rkdb2::kExitFailure;
+        }
+        if (m_json || m_format == "json")
+            PrintJson(databases);
+        else if (m_format == "csv")
+            PrintCsv(databases);
+        else
+            PrintTable(databases);
+        return rkdb2::kExitSuccess;
+    }
+
+private:
+    std::string m_format = "table";
+    bool m_json = false;
+};
+
+const rkdb2::CommandRegistration registration(std::make_unique<ListCommand>());
 
 } // namespace

@@ -1,6 +1,7 @@
 // rkdb2 show ALIAS: every field of one catalogued database.
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,20 +11,16 @@
 
 namespace {
 
-int RunShow(rk::host::HostLibrary& library, const rkdb2::Arguments& args)
+int Show(rk::host::HostLibrary& library, const std::string& alias)
 {
-    if (args.size() != 1) {
-        std::fprintf(stderr, "usage: rkdb2 show ALIAS\n");
-        return 2;
-    }
     std::vector<rkdb2::DatabaseFields> databases;
     std::string error;
     if (!rkdb2::ListDatabases(library, databases, error)) {
         std::fprintf(stderr, "rkdb2: cannot list the databases:\n%s\n", error.c_str());
-        return 1;
+        return rkdb2::kExitFailure;
     }
     for (const auto& database : databases) {
-        if (!rk::db2::EqualIgnoringCase(database[rkdb2::kAlias], args[0]))
+        if (!rk::db2::EqualIgnoringCase(database[rkdb2::kAlias], alias))
             continue;
         for (std::size_t f = 0; f < rkdb2::kDetailsFieldCount; ++f) {
             const std::string label = std::string(rkdb2::DetailsFields()[f].label) + ":";
@@ -32,12 +29,28 @@ int RunShow(rk::host::HostLibrary& library, const rkdb2::Arguments& args)
             else
                 std::printf("%-16s %s\n", label.c_str(), database[f].c_str());
         }
-        return 0;
+        return rkdb2::kExitSuccess;
     }
-    std::fprintf(stderr, "rkdb2: no database with the alias '%s' is catalogued\n", args[0].c_str());
-    return 1;
+    std::fprintf(stderr, "rkdb2: no database with the alias '%s' is catalogued\n", alias.c_str());
+    return rkdb2::kExitFailure;
 }
 
-const rkdb2::CommandRegistration registration({"show", "ALIAS", "every field of one catalogued database", RunShow});
+class ShowCommand final : public rkdb2::Command {
+public:
+    const char* Name() const override { return "show"; }
+    const char* Summary() const override { return "every field of one catalogued database"; }
+    const char* SuccessMeaning() const override { return "the database's fifteen fields are printed"; }
+    const char* FailureMeaning() const override { return "no database has the alias, or the listing failed"; }
+    void Declare(CLI::App& command) override
+    {
+        command.add_option("ALIAS", m_alias, "the database's alias (compared without regard to case)")->required();
+    }
+    int Run(rk::host::HostLibrary& library) override { return Show(library, m_alias); }
+
+private:
+    std::string m_alias;
+};
+
+const rkdb2::CommandRegistration registration(std::make_unique<ShowCommand>());
 
 } // namespace

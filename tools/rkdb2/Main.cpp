@@ -1,5 +1,6 @@
 // rkdb2: a command-line host of RkDb2Rova. It loads the library exactly as a
-// host application does and reaches the DB2 client only through its exports.
+// host application does and reaches the DB2 client through its exports
+// (`status` also asks the system where the client's files were loaded from).
 //
 //   rkdb2 [--client-dir DIR] COMMAND [ARGS...]
 //
@@ -8,64 +9,142 @@
 // through LD_LIBRARY_PATH.
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
+#include <CLI/CLI.hpp>
+
+#include "ClientFiles.h"
 #include "Command.h"
 #include "os/LoadedLibrary.h"
 
 namespace rkdb2 {
+namespace {
 
-std::vector<Command>& MutableCommands()
+std::vector<std::unique_ptr<Command>>& MutableCommands()
 {
-    static std::vector<Command> commands;
+    static std::vector<std::unique_ptr<Command>> commands;
     return commands;
 }
 
-const std::vector<Command>& Commands() { return MutableCommands(); }
-
-CommandRegistration::CommandRegistration(const Command& command) { MutableCommands().push_back(command); }
-
-} // namespace rkdb2
-
-namespace {
-
-void PrintUsage()
+std::string ExitCodesText(const Command& command)
 {
-    std::printf("usage: rkdb2 [--client-dir DIR] COMMAND [ARGS...]\n\ncommands:\n");
-    for (const auto& command : rkdb2::Commands())
-        std::printf("  %-10s %-28s %s\n", command.name, command.usage, command.summary);
+    return "Exit codes:\n  " + std::to_string(kExitSuccess) + "  " + command.SuccessMeaning() + "\n  " +
+           std::to_string(kExitFailure) + "  " + command.FailureMeaning() + "\n  " + std::to_string(kExitUsage) +
+           "  wrong arguments or options\n  " + std::to_string(kExitNoLibrary) + "  RkDb2Rova cannot be loaded\n";
+}
+
+// The help of `app` itself, not of a subcommand parsed below it.
+std::string OwnHelp(const CLI::App& app, const std::string& path)
+{
+    return app.get_formatter()->make_help(&app, path, CLI::AppFormatMode::Normal);
 }
 
 } // namespace
 
+// rkdb2's version, then that of the library it loads: from the library's
+// version resource on Windows, this build's elsewhere.
+int PrintVersions()
+{
+    std::printf("%s\n", ToolVersionText().c_str());
+    const rk::host::HostLibrary library;
+    if (!library.IsLoaded()) {
+        std::printf("RkDb2Rova: cannot be loaded from %s\n", rk::host::DefaultLibraryPath().c_str());
+        return kExitNoLibrary;
+    }
+    const ProductLibraryStatus status = InspectProductLibrary();
+    std::printf("RkDb2Rova %s (%s)\n", status.version.empty() ? "without a version resource" : status.version.c_str(),
+                status.path.c_str());
+    return kExitSuccess;
+}
+
+const std::vector<std::unique_ptr<Command>>& Commands() { return MutableCommands(); }
+
+CommandRegistration::CommandRegistration(std::unique_ptr<Command> command)
+{
+    MutableCommands().push_back(std::move(command));
+}
+
+std::string ToolVersionText()
+{
+    return "rkdb2 " RKDB2_VERSION " (" + std::to_string(sizeof(void*) * 8) + "-bit)";
+}
+
+} // namespace rkdb2
+
 int main(int argc, char** argv)
 {
-    int next = 1;
-    if (next + 1 < argc && std::strcmp(argv[next], "--client-dir") == 0) {
+    using rkdb2::kExitUsage;
+
+    CLI::App app("rkdb2: inspects and maintains the DB2 client through RkDb2Rova.", "rkdb2");
+    app.set_version_flag("--version", rkdb2::ToolVersionText(), "print rkdb2's version and bitness and exit");
+    std::string clientDir;
+    app.add_option("--client-dir", clientDir, "Windows: search DIR for the DB2 client's libraries (SetDllDirectory)")
+        ->type_name("DIR");
+    app.require_subcommand(1, 1);
+    app.footer("`rkdb2 help COMMAND` gives a command's usage, options and exit codes.");
+
+    std::string topic;
+    CLI::App* help = app.add_subcommand("help", "the commands, or one command's usage, options and exit codes");
+    help->add_option("COMMAND", topic, "the command to describe");
+
+    std::vector<std::pair<CLI::App*, rkdb2::Command*>> subcommands;
+    for (const auto& command : rkdb2::Commands()) {
+        CLI::App* sub = app.add_subcommand(command->Name(), command->Summary());
+        command->Declare(*sub);
+        sub->footer(rkdb2::ExitCodesText(*command));
+        subcommands.emplace_back(sub, command.get());
+    }
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        std::printf("%s", app.help().c_str());
+        return rkdb2::kExitSuccess;
+    } catch (const CLI::CallForVersion&) {
+        return rkdb2::PrintVersions();
+    } catch (const CLI::ParseError& error) {
+        const auto parsed = app.get_subcommands();
+        const auto remaining = app.remaining();
+        if (parsed.empty() && !remaining.empty() && remaining.front().rfind('-', 0) != 0)
+            std::fprintf(stderr, "rkdb2: unknown command '%s'\n\n", remaining.front().c_str());
+        else
+            std::fprintf(stderr, "rkdb2: %s\n\n", error.what());
+        // The usage of the command whose arguments were wrong, or rkdb2's.
+        std::fprintf(stderr, "%s", app.help().c_str());
+        return kExitUsage;
+    }
+
+    if (help->parsed()) {
+        if (topic.empty()) {
+            std::printf("%s", rkdb2::OwnHelp(app, "rkdb2").c_str());
+            return rkdb2::kExitSuccess;
+        }
+        for (const auto& [sub, command] : subcommands) {
+            if (topic == command->Name()) {
+                std::printf("%s", sub->help("rkdb2").c_str());
+                return rkdb2::kExitSuccess;
+            }
+        }
+        std::fprintf(stderr, "rkdb2: unknown command '%s'\n\n%s", topic.c_str(), rkdb2::OwnHelp(app, "rkdb2").c_str());
+        return kExitUsage;
+    }
+
+    if (!clientDir.empty()) {
         if (!rk::os::CanSetLibrarySearchDirectory()) {
             std::fprintf(stderr, "rkdb2: --client-dir is for Windows; on Linux set LD_LIBRARY_PATH\n");
-            return 2;
+            return kExitUsage;
         }
-        rk::os::SetLibrarySearchDirectory(argv[next + 1]);
-        next += 2;
+        rk::os::SetLibrarySearchDirectory(clientDir);
     }
-    if (next >= argc || std::strcmp(argv[next], "help") == 0 || std::strcmp(argv[next], "--help") == 0) {
-        PrintUsage();
-        return next >= argc ? 2 : 0;
-    }
-    const std::string name = argv[next];
-    for (const auto& command : rkdb2::Commands()) {
-        if (name != command.name)
+    for (const auto& [sub, command] : subcommands) {
+        if (!sub->parsed())
             continue;
         rk::host::HostLibrary library;
         if (!library.IsLoaded()) {
             std::fprintf(stderr, "rkdb2: cannot load %s\n", rk::host::DefaultLibraryPath().c_str());
-            return 3;
+            return rkdb2::kExitNoLibrary;
         }
-        return command.run(library, rkdb2::Arguments(argv + next + 1, argv + argc));
+        return command->Run(library);
     }
-    std::fprintf(stderr, "rkdb2: unknown command '%s'\n\n", name.c_str());
-    PrintUsage();
-    return 2;
+    return kExitUsage;
 }

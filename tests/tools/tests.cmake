@@ -1,0 +1,55 @@
+# rkdb2's own commands: export replayed into a fresh store, CSV read back as
+# the JSON, status, version and each command's help.
+
+rk_test_program(rkdb2_tests ${CMAKE_CURRENT_LIST_DIR}/ExportReplayTest.cpp)
+add_dependencies(rkdb2_tests rkdb2)
+rk_test_cases(rkdb2_tests CLIENT sim)
+
+set(rkdb2_env RKDB2_SIM_HOME=${PROJECT_SOURCE_DIR}/tests/directory/rkdb2-store)
+set(rkdb2_client "")
+if(RK_WINDOWS)
+  set(rkdb2_client --client-dir ${RK_SIM_DIR})
+else()
+  list(APPEND rkdb2_env LD_LIBRARY_PATH=${RK_SIM_DIR})
+endif()
+
+find_package(Python3 COMPONENTS Interpreter)
+if(NOT RK_WINDOWS AND Python3_FOUND)
+  add_test(NAME tools/rkdb2_list_csv_reads_as_json
+    COMMAND Python3::Interpreter ${CMAKE_CURRENT_LIST_DIR}/csv_reads_as_json.py $<TARGET_FILE:rkdb2>)
+  set_tests_properties(tools/rkdb2_list_csv_reads_as_json PROPERTIES ENVIRONMENT "${rkdb2_env}")
+endif()
+# The bytes as they are also on Windows: CRLF, never CR CR LF.
+add_test(NAME tools/rkdb2_list_csv COMMAND rkdb2 ${rkdb2_client} list --format csv)
+set_tests_properties(tools/rkdb2_list_csv PROPERTIES ENVIRONMENT "${rkdb2_env}" FAIL_REGULAR_EXPRESSION "\r\r"
+  PASS_REGULAR_EXPRESSION "^databaseName,hostName,[a-zA-Z,]*,platform\r\nSAMPLE,db2.example.com,50000,DB2,SAMPLE,,,DB2SRV1,9.07,\"Sample \"\"quoted\"\" database\",SQL_REMOTE,")
+
+# status names the stand-in's three files, where they were loaded from and,
+# where the platform has version resources, their versions.
+set(status_expected "db2app${RK_DB2_FILE_SUFFIX}\\.dll +loaded from [^\n]*db2sim[/\\\\]db2app${RK_DB2_FILE_SUFFIX}\\.dll")
+if(RK_WINDOWS)
+  string(REPLACE "." "\\." sim_version "${RK_SIM_VERSION}.0")
+  string(APPEND status_expected "\r?\n  version +${sim_version}")
+endif()
+add_test(NAME tools/rkdb2_status COMMAND rkdb2 ${rkdb2_client} status)
+set_tests_properties(tools/rkdb2_status PROPERTIES ENVIRONMENT "${rkdb2_env}" PASS_REGULAR_EXPRESSION "${status_expected}")
+add_test(NAME tools/rkdb2_status_json COMMAND rkdb2 ${rkdb2_client} status --json)
+set_tests_properties(tools/rkdb2_status_json PROPERTIES ENVIRONMENT "${rkdb2_env}"
+  PASS_REGULAR_EXPRESSION "\"file\": \"db2cli${RK_DB2_FILE_SUFFIX}\\.dll\",\r?\n +\"loaded\": true,")
+# Without the client: exit 1, the reason on the line of each file.
+add_test(NAME tools/rkdb2_status_without_client COMMAND rkdb2 status)
+set_tests_properties(tools/rkdb2_status_without_client PROPERTIES
+  PASS_REGULAR_EXPRESSION "db2app${RK_DB2_FILE_SUFFIX}\\.dll +not usable: [^\n]+")
+
+add_test(NAME tools/rkdb2_version COMMAND rkdb2 --version)
+string(REPLACE "." "\\." version "${PROJECT_VERSION}")
+set_tests_properties(tools/rkdb2_version PROPERTIES
+  PASS_REGULAR_EXPRESSION "^rkdb2 ${version} \\((32|64)-bit\\)\r?\nRkDb2Rova ${version}(\\.0)? \\([^\n]+RkDb2Rova\\.(dll|so)\\)")
+foreach(command IN ITEMS catalog uncatalog connect export list show status)
+  add_test(NAME tools/rkdb2_help_${command} COMMAND rkdb2 help ${command})
+  set_tests_properties(tools/rkdb2_help_${command} PROPERTIES
+    PASS_REGULAR_EXPRESSION "Usage: rkdb2 ${command}.*Exit codes:\r?\n  0  .*\r?\n  1  .*\r?\n  2  wrong arguments")
+endforeach()
+add_test(NAME tools/rkdb2_unknown_option COMMAND rkdb2 list --bogus)
+set_tests_properties(tools/rkdb2_unknown_option PROPERTIES
+  PASS_REGULAR_EXPRESSION "not expected: --bogus.*Usage: rkdb2 list")

@@ -1,0 +1,80 @@
+// rkdb2 export [--format clp|json] [--output FILE]: the catalogue's remote
+// entries as a script for DB2's command line that recreates them on another
+// machine, or as JSON.
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CatalogExport.h"
+#include "Command.h"
+#include "DatabaseListing.h"
+#include "DefaultInstance.h"
+
+namespace {
+
+// Text mode: line ends as the platform writes them, for the command line of
+// the machine the script is carried to.
+bool WriteOut(const std::string& text, const std::string& outputPath)
+{
+    if (outputPath.empty())
+        return std::fputs(text.c_str(), stdout) >= 0;
+    std::FILE* file = std::fopen(outputPath.c_str(), "w");
+    if (file == nullptr)
+        return false;
+    const bool written = std::fputs(text.c_str(), file) >= 0;
+    return std::fclose(file) == 0 && written;
+}
+
+class ExportCommand final : public rkdb2::Command {
+public:
+    const char* Name() const override { return "export"; }
+    const char* Summary() const override { return "the remote entries as a DB2 command-line script (or JSON)"; }
+    const char* SuccessMeaning() const override { return "the script (or JSON) is written"; }
+    const char* FailureMeaning() const override
+    {
+        return "the listing failed, the output cannot be written, or an entry cannot be written as a statement "
+               "(which entry and why is printed; nothing is written)";
+    }
+    void Declare(CLI::App& command) override
+    {
+        command.add_option("--format", m_format, "clp: a script for db2 -tvf; json: the same entries for scripts")
+            ->check(CLI::IsMember({"clp", "json"}))
+            ->capture_default_str();
+        command.add_option("--output", m_output, "write to FILE instead of standard output")->type_name("FILE");
+        command.footer("The script catalogs each TCP/IP node of a remote database (CATALOG TCPIP NODE), then "
+                       "each remote database (CATALOG DATABASE) and its alternate server. Local databases and "
+                       "databases whose node is not catalogued are left out, with comments saying why.");
+    }
+    int Run(rk::host::HostLibrary& library) override
+    {
+        std::vector<rkdb2::DatabaseFields> listing;
+        std::string error;
+        if (!rkdb2::ListDatabases(library, listing, error)) {
+            std::fprintf(stderr, "rkdb2: cannot list the databases:\n%s\n", error.c_str());
+            return rkdb2::kExitFailure;
+        }
+        const rkdb2::CatalogExport catalog = rkdb2::ExportCatalog(listing, rkdb2::ReadDefaultInstance().name);
+        std::string text;
+        if (m_format == "json") {
+            text = rkdb2::JsonDocument(rkdb2::CatalogJson(catalog));
+        } else if (!rkdb2::ClpScript(catalog, text, error)) {
+            std::fprintf(stderr, "rkdb2: cannot write the script: %s\n", error.c_str());
+            return rkdb2::kExitFailure;
+        }
+        if (!WriteOut(text, m_output)) {
+            std::fprintf(stderr, "rkdb2: cannot write %s\n", m_output.empty() ? "to standard output" : m_output.c_str());
+            return rkdb2::kExitFailure;
+        }
+        return rkdb2::kExitSuccess;
+    }
+
+private:
+    std::string m_format = "clp";
+    std::string m_output;
+};
+
+const rkdb2::CommandRegistration registration(std::make_unique<ExportCommand>());
+
+} // namespace
