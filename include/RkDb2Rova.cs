@@ -5,8 +5,7 @@
 // DatabaseDetails for one database's record, Db2Client for cataloguing,
 // uncataloguing and the connection test. The process loads the library of its
 // own bitness (a 32-bit process the 32-bit DLL, a 64-bit process the 64-bit
-// one). The exports are not thread-safe against each other apart from the two
-// catalog calls, so a host serialises its listings.
+// one). Threads may list, catalog and uncatalog at once.
 
 using System;
 using System.Collections.Generic;
@@ -178,10 +177,12 @@ namespace RkDb2Rova
     // IDisposable and has no finalizer. Create one and call Populate again to
     // refresh: a population of an unchanged directory keeps nothing new,
     // while every new handle stays allocated for the rest of the process.
-    // An instance must not be used by two threads at once.
+    // Threads may share an instance: a population and its walk of the handle
+    // run under the instance's lock, so no walk sees another's entries.
     public sealed class DatabaseList
     {
         private readonly IntPtr m_handle;
+        private readonly object m_gate = new object();
 
         private DatabaseList(IntPtr handle)
         {
@@ -206,25 +207,29 @@ namespace RkDb2Rova
         // the failure in ErrorText.
         public bool Populate()
         {
-            IntPtr entry;
-            if (NativeMethods.CRkDatabaseListPopulate(m_handle, out entry) != 1)
-                return false;
-            var databases = new List<DatabaseDetails>();
-            for (; entry != IntPtr.Zero; entry = NativeMethods.CRkDatabaseListNext(m_handle)) {
-                var record = new byte[NativeMethods.DetailsSize];
-                NativeMethods.GetDatabaseDetails(entry, record);
-                databases.Add(new DatabaseDetails(record));
+            lock (m_gate) {
+                IntPtr entry;
+                if (NativeMethods.CRkDatabaseListPopulate(m_handle, out entry) != 1)
+                    return false;
+                var databases = new List<DatabaseDetails>();
+                for (; entry != IntPtr.Zero; entry = NativeMethods.CRkDatabaseListNext(m_handle)) {
+                    var record = new byte[NativeMethods.DetailsSize];
+                    NativeMethods.GetDatabaseDetails(entry, record);
+                    databases.Add(new DatabaseDetails(record));
+                }
+                Databases = databases;
+                return true;
             }
-            Databases = databases;
-            return true;
         }
 
-        // DB2's error text for the handle's last DB2 call.
+        // DB2's error text for the handle's last DB2 call (of the latest
+        // population, when threads share the instance).
         public string ErrorText
         {
             get {
                 var text = new byte[NativeMethods.MessageSize];
-                NativeMethods.CRkDatabaseListGetError(m_handle, text, text.Length);
+                lock (m_gate)
+                    NativeMethods.CRkDatabaseListGetError(m_handle, text, text.Length);
                 return AnsiText.Decode(text);
             }
         }
