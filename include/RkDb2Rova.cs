@@ -1,0 +1,313 @@
+// RkDb2Rova.cs - the .NET binding of RkDb2Rova.dll (RkDb2Rova.so natively).
+//
+// NativeMethods declares the eight exports as rkdb2rova.h does; the classes
+// below are the managed layer a host uses: DatabaseList for the listing,
+// DatabaseDetails for one database's record, Db2Client for cataloguing,
+// uncataloguing and the connection test. The process loads the library of its
+// own bitness (a 32-bit process the 32-bit DLL, a 64-bit process the 64-bit
+// one). Threads may list, catalog and uncatalog at once.
+
+using System;
+using System.Collections.Generic;
+using System.Runtime.InteropServices;
+using System.Text;
+
+namespace RkDb2Rova
+{
+    // Texts cross as NUL-terminated byte arrays that AnsiText encodes and
+    // decodes, not as strings: the marshaller's ANSI conversion is the ANSI
+    // code page on Windows but UTF-8 under Mono and .NET Core elsewhere, and a
+    // text read from a record must go back to the library as the same bytes.
+    // CharSet.Ansi keeps any string parameter declared later single-byte.
+    internal static class NativeMethods
+    {
+        private const string Library = "RkDb2Rova";
+
+        public const int DetailsSize = 1755;             // RKDB2_DETAILS_SIZE
+        public const int DbmsNameSize = 8;               // RKDB2_DBMS_NAME_SIZE
+        public const int ConnectMessageMax = 32767;      // RKDB2_CONNECT_MESSAGE_MAX
+        public const int NodeNameLength = 8;             // RKDB2_NODE_NAME_LENGTH
+        public const string NodeService = "50000";       // RKDB2_NODE_SERVICE
+        // DB2's error text has at most 1022 characters; the library's own
+        // failure texts are shorter.
+        public const int MessageSize = 1024;
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern void CRkDatabaseListGetError(IntPtr list, [Out] byte[] text, int size);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern IntPtr CRkDatabaseListNew();
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern IntPtr CRkDatabaseListNext(IntPtr list);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern int CRkDatabaseListPopulate(IntPtr list, out IntPtr first);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern int CatalogDatabase(byte[] hostName, byte[] databaseName, [Out] byte[] message, int messageSize);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern void GetDatabaseDetails(IntPtr entry, [Out] byte[] record);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern int RkConnect(byte[] dataSource, byte[] user, byte[] password, [Out] byte[] dbmsName,
+                                           [Out] byte[] message);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern int UncatalogDatabase(byte[] alias, byte[] nodeName, [Out] byte[] message, int messageSize);
+    }
+
+    // The library's texts are bytes in the DB2 client's code page, which on
+    // Windows is the process's ANSI code page (GetACP), so that code page is
+    // used there. Encoding.Default is not: it is the ANSI code page on .NET
+    // Framework only, and UTF-8 on .NET Core and under Mono on Linux. Latin-1
+    // serves elsewhere (the native build has no ANSI code page) and where the
+    // code page is not available (.NET Core without the code-pages provider):
+    // it maps each byte to one character and back unchanged, so no text is
+    // lost, and gives bytes above 0x7F the code points rkdb2 list --json gives.
+    internal static class AnsiText
+    {
+        private const int Latin1CodePage = 28591;
+
+        public static readonly Encoding Encoding = CodePageEncoding();
+
+        [DllImport("kernel32.dll", ExactSpelling = true)]
+        private static extern int GetACP();
+
+        private static Encoding CodePageEncoding()
+        {
+            if (Environment.OSVersion.Platform == PlatformID.Win32NT) {
+                try {
+                    return Encoding.GetEncoding(GetACP());
+                } catch (ArgumentException) {
+                } catch (NotSupportedException) {
+                }
+            }
+            return Encoding.GetEncoding(Latin1CodePage);
+        }
+
+        // The text with its terminator; null stays null (a null pointer).
+        public static byte[] Encode(string text)
+        {
+            return text == null ? null : Encoding.GetBytes(text + "\0");
+        }
+
+        // The bytes of [offset, offset + size) up to the first NUL, never
+        // reading past the field.
+        public static string Decode(byte[] bytes, int offset, int size)
+        {
+            int end = Array.IndexOf(bytes, (byte)0, offset, size);
+            return Encoding.GetString(bytes, offset, (end < 0 ? offset + size : end) - offset);
+        }
+
+        public static string Decode(byte[] bytes)
+        {
+            return Decode(bytes, 0, bytes.Length);
+        }
+    }
+
+    // One database's DatabaseDetails record: fifteen consecutive text slots,
+    // each holding its text and a NUL; the bytes behind a slot's NUL are not
+    // part of the text.
+    public sealed class DatabaseDetails
+    {
+        // Offset and size of each slot, in record order (rkdb2rova.h).
+        private const int DatabaseNameOffset = 0, DatabaseNameSize = 50;
+        private const int HostNameOffset = 50, HostNameSize = 255;
+        private const int ServiceNameOffset = 305, ServiceNameSize = 50;
+        private const int InstanceNameOffset = 355, InstanceNameSize = 50;
+        private const int AliasOffset = 405, AliasSize = 50;
+        private const int DrivePathOffset = 455, DrivePathSize = 30;
+        private const int InternalNameOffset = 485, InternalNameSize = 50;
+        private const int NodeNameOffset = 535, NodeNameSize = 50;
+        private const int DatabaseTypeOffset = 585, DatabaseTypeSize = 255;
+        private const int CommentOffset = 840, CommentSize = 255;
+        private const int EntryTypeOffset = 1095, EntryTypeSize = 50;
+        private const int AuthenticationOffset = 1145, AuthenticationSize = 255;
+        private const int AltHostNameOffset = 1400, AltHostNameSize = 255;
+        private const int AltPortNumberOffset = 1655, AltPortNumberSize = 50;
+        private const int PlatformOffset = 1705, PlatformSize = 50;
+
+        // Decodes a record of NativeMethods.DetailsSize bytes.
+        public DatabaseDetails(byte[] record)
+        {
+            if (record == null)
+                throw new ArgumentNullException(nameof(record));
+            if (record.Length < NativeMethods.DetailsSize)
+                throw new ArgumentException("a DatabaseDetails record has " + NativeMethods.DetailsSize + " bytes",
+                                            nameof(record));
+            DatabaseName = AnsiText.Decode(record, DatabaseNameOffset, DatabaseNameSize);
+            HostName = AnsiText.Decode(record, HostNameOffset, HostNameSize);
+            ServiceName = AnsiText.Decode(record, ServiceNameOffset, ServiceNameSize);
+            InstanceName = AnsiText.Decode(record, InstanceNameOffset, InstanceNameSize);
+            Alias = AnsiText.Decode(record, AliasOffset, AliasSize);
+            DrivePath = AnsiText.Decode(record, DrivePathOffset, DrivePathSize);
+            InternalName = AnsiText.Decode(record, InternalNameOffset, InternalNameSize);
+            NodeName = AnsiText.Decode(record, NodeNameOffset, NodeNameSize);
+            DatabaseType = AnsiText.Decode(record, DatabaseTypeOffset, DatabaseTypeSize);
+            Comment = AnsiText.Decode(record, CommentOffset, CommentSize);
+            EntryType = AnsiText.Decode(record, EntryTypeOffset, EntryTypeSize);
+            Authentication = AnsiText.Decode(record, AuthenticationOffset, AuthenticationSize);
+            AltHostName = AnsiText.Decode(record, AltHostNameOffset, AltHostNameSize);
+            AltPortNumber = AnsiText.Decode(record, AltPortNumberOffset, AltPortNumberSize);
+            Platform = AnsiText.Decode(record, PlatformOffset, PlatformSize);
+        }
+
+        public string DatabaseName { get; }
+        public string HostName { get; }
+        public string ServiceName { get; }
+        public string InstanceName { get; }
+        public string Alias { get; }
+        public string DrivePath { get; }
+        public string InternalName { get; }
+        public string NodeName { get; }
+        public string DatabaseType { get; }
+        public string Comment { get; }
+        public string EntryType { get; }
+        public string Authentication { get; }
+        public string AltHostName { get; }
+        public string AltPortNumber { get; }
+        public string Platform { get; }
+    }
+
+    // A list handle of the library. No export releases a handle: the library
+    // keeps it, and every entry it handed out, until the library is unloaded,
+    // which for a .NET host means the end of the process. So this class is not
+    // IDisposable and has no finalizer. Create one and call Populate again to
+    // refresh: a population of an unchanged directory keeps nothing new,
+    // while every new handle stays allocated for the rest of the process.
+    // Threads may share an instance: a population and its walk of the handle
+    // run under the instance's lock, so no walk sees another's entries.
+    public sealed class DatabaseList
+    {
+        private readonly IntPtr m_handle;
+        private readonly object m_gate = new object();
+
+        private DatabaseList(IntPtr handle)
+        {
+            m_handle = handle;
+            Databases = new DatabaseDetails[0];
+        }
+
+        // A new handle, or null when the DB2 client (db2app and db2sys)
+        // cannot be loaded. The library remembers that outcome, so install
+        // or repair the client before the first call.
+        public static DatabaseList Create()
+        {
+            IntPtr handle = NativeMethods.CRkDatabaseListNew();
+            return handle == IntPtr.Zero ? null : new DatabaseList(handle);
+        }
+
+        // The databases of the latest successful population, in directory order.
+        public IReadOnlyList<DatabaseDetails> Databases { get; private set; }
+
+        // Reads the node and database directories. True with Databases
+        // replaced; false when a DB2 call failed, with Databases as it was and
+        // the failure in ErrorText.
+        public bool Populate()
+        {
+            lock (m_gate) {
+                IntPtr entry;
+                if (NativeMethods.CRkDatabaseListPopulate(m_handle, out entry) != 1)
+                    return false;
+                var databases = new List<DatabaseDetails>();
+                for (; entry != IntPtr.Zero; entry = NativeMethods.CRkDatabaseListNext(m_handle)) {
+                    var record = new byte[NativeMethods.DetailsSize];
+                    NativeMethods.GetDatabaseDetails(entry, record);
+                    databases.Add(new DatabaseDetails(record));
+                }
+                Databases = databases;
+                return true;
+            }
+        }
+
+        // DB2's error text for the handle's last DB2 call (of the latest
+        // population, when threads share the instance).
+        public string ErrorText
+        {
+            get {
+                var text = new byte[NativeMethods.MessageSize];
+                lock (m_gate)
+                    NativeMethods.CRkDatabaseListGetError(m_handle, text, text.Length);
+                return AnsiText.Decode(text);
+            }
+        }
+    }
+
+    // The outcome of a catalog or uncatalog call: Code 1 with an empty
+    // Message on success, 0 with the failure's text otherwise.
+    public sealed class Db2Result
+    {
+        public Db2Result(int code, string message)
+        {
+            Code = code;
+            Message = message;
+        }
+
+        public int Code { get; }
+        public string Message { get; }
+        public bool Succeeded => Code == 1;
+    }
+
+    // The outcome of a connection test: Code 1 when the connection
+    // succeeded, the DBMS name and the CLI diagnostics. Both texts are empty
+    // when no test was made (db2cli cannot be loaded).
+    public sealed class ConnectResult
+    {
+        public ConnectResult(int code, string dbmsName, string message)
+        {
+            Code = code;
+            DbmsName = dbmsName;
+            Message = message;
+        }
+
+        public int Code { get; }
+        public string DbmsName { get; }
+        public string Message { get; }
+        public bool Succeeded => Code == 1;
+    }
+
+    public static class Db2Client
+    {
+        // The node CatalogDatabase catalogs for a host, and Uncatalog takes.
+        public static string NodeNameFor(string hostName)
+        {
+            return hostName.Length <= NativeMethods.NodeNameLength
+                       ? hostName
+                       : hostName.Substring(0, NativeMethods.NodeNameLength);
+        }
+
+        // Catalogs a TCP/IP node named NodeNameFor(hostName), service 50000,
+        // then the database under its own name as alias. A node catalogued
+        // before a failed database step stays.
+        public static Db2Result Catalog(string hostName, string databaseName)
+        {
+            var message = new byte[NativeMethods.MessageSize];
+            int code = NativeMethods.CatalogDatabase(AnsiText.Encode(hostName), AnsiText.Encode(databaseName), message,
+                                                     message.Length);
+            return new Db2Result(code, AnsiText.Decode(message));
+        }
+
+        // Uncatalogs the database, then the node. A database removed before a
+        // failed node step stays removed.
+        public static Db2Result Uncatalog(string alias, string nodeName)
+        {
+            var message = new byte[NativeMethods.MessageSize];
+            int code = NativeMethods.UncatalogDatabase(AnsiText.Encode(alias), AnsiText.Encode(nodeName), message,
+                                                       message.Length);
+            return new Db2Result(code, AnsiText.Decode(message));
+        }
+
+        // Tests a CLI connection. A null user and password leave the
+        // credentials to the data source.
+        public static ConnectResult Connect(string dataSource, string user, string password)
+        {
+            var dbmsName = new byte[NativeMethods.DbmsNameSize];
+            var message = new byte[NativeMethods.ConnectMessageMax];
+            int code = NativeMethods.RkConnect(AnsiText.Encode(dataSource), AnsiText.Encode(user),
+                                               AnsiText.Encode(password), dbmsName, message);
+            return new ConnectResult(code, AnsiText.Decode(dbmsName), AnsiText.Decode(message));
+        }
+    }
+}
