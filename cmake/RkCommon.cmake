@@ -22,6 +22,17 @@ if(NOT RK_WINDOWS AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   target_compile_options(rk_options INTERFACE -fno-gnu-unique)
 endif()
 
+# Reproducible binaries: no link time in the PE headers, and no build
+# machine's paths in what the compiler writes (debug information, __FILE__).
+if(RK_WINDOWS)
+  add_link_options(-Wl,--no-insert-timestamp)
+endif()
+add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+# A release (scripts/release) carries no symbols either.
+if(RK_RELEASE)
+  add_link_options(-s)
+endif()
+
 if(RK_SANITIZE)
   set(RK_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   add_compile_options(${RK_SANITIZER_FLAGS})

@@ -7,8 +7,11 @@
  * database, tests a CLI connection and gives DB2's error text.
  *
  * Every export uses the __stdcall convention and is exported under its
- * undecorated name. Hosts usually load the library at run time; the
- * RKDB2_PFN_* pointer types below match the exports for GetProcAddress.
+ * undecorated name. A host either links to the import library of the
+ * package (RkDb2Rova.lib for MSVC, libRkDb2Rova.dll.a for mingw; the 32-bit
+ * ones bind the __stdcall names _Name@N to the undecorated exports) or loads
+ * the library at run time: the RKDB2_PFN_* pointer types below match the
+ * exports for GetProcAddress.
  *
  * Handles: RkDatabaseList and RkDatabaseEntry are opaque. The library owns
  * them; no export releases them, and they stay valid until the library is
@@ -28,6 +31,17 @@
 #ifndef RKDB2_API
 #  define RKDB2_API
 #endif
+
+/* The library's version, which its version resource carries too. Adding
+ * to it changes no export. */
+#define RKDB2ROVA_VERSION_MAJOR 0
+#define RKDB2ROVA_VERSION_MINOR 1
+#define RKDB2ROVA_VERSION_PATCH 0
+#define RKDB2ROVA_TEXT_(x) #x
+#define RKDB2ROVA_TEXT(x) RKDB2ROVA_TEXT_(x)
+#define RKDB2ROVA_VERSION_STRING                                           \
+    RKDB2ROVA_TEXT(RKDB2ROVA_VERSION_MAJOR) "." RKDB2ROVA_TEXT(RKDB2ROVA_VERSION_MINOR) "." \
+    RKDB2ROVA_TEXT(RKDB2ROVA_VERSION_PATCH)
 
 #ifdef __cplusplus
 extern "C" {

@@ -42,9 +42,15 @@ set_tests_properties(tools/rkdb2_status_without_client PROPERTIES
   PASS_REGULAR_EXPRESSION "db2app${RK_DB2_FILE_SUFFIX}\\.dll +not usable: [^\n]+")
 
 add_test(NAME tools/rkdb2_version COMMAND rkdb2 --version)
+# The library's version: from its version resource (GetFileVersionInfo) on
+# Windows, so there it shows the resource's fourth part.
 string(REPLACE "." "\\." version "${PROJECT_VERSION}")
+set(library_version ${version})
+if(RK_WINDOWS)
+  string(APPEND library_version "\\.0")
+endif()
 set_tests_properties(tools/rkdb2_version PROPERTIES
-  PASS_REGULAR_EXPRESSION "^rkdb2 ${version} \\((32|64)-bit\\)\r?\nRkDb2Rova ${version}(\\.0)? \\([^\n]+RkDb2Rova\\.(dll|so)\\)")
+  PASS_REGULAR_EXPRESSION "^rkdb2 ${version} \\((32|64)-bit\\)\r?\nRkDb2Rova ${library_version} \\([^\n]+RkDb2Rova\\.(dll|so)\\)")
 foreach(command IN ITEMS catalog uncatalog connect export list show status)
   add_test(NAME tools/rkdb2_help_${command} COMMAND rkdb2 help ${command})
   set_tests_properties(tools/rkdb2_help_${command} PROPERTIES

@@ -78,7 +78,7 @@ ProductLibraryStatus InspectProductLibrary()
     if (rk::os::HasVersionResources()) {
         status.version = rk::os::FileVersion(status.path);
     } else {
-        status.version = RKDB2_VERSION;
+        status.version = RKDB2ROVA_VERSION_STRING;
         status.versionOfBuild = true;
     }
     return status;

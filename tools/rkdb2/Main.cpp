@@ -66,7 +66,7 @@ CommandRegistration::CommandRegistration(std::unique_ptr<Command> command)
 
 std::string ToolVersionText()
 {
-    return "rkdb2 " RKDB2_VERSION " (" + std::to_string(sizeof(void*) * 8) + "-bit)";
+    return "rkdb2 " RKDB2ROVA_VERSION_STRING " (" + std::to_string(sizeof(void*) * 8) + "-bit)";
 }
 
 } // namespace rkdb2
