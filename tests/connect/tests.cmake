@@ -62,18 +62,14 @@ rk_test_cases(connect_unit_tests CLIENT no-client FILTER "-ConnectionTestConcurr
 rk_test_cases(connect_unit_tests CLIENT no-client FILTER "ConnectionTestConcurrency.*" LABELS concurrency)
 
 # rkdb2 connect reads the password from standard input when it is not a terminal.
-set(rk_rkdb2 $<TARGET_FILE:rkdb2>)
-if(RK_WINDOWS)
-  set(rk_rkdb2 "${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:rkdb2> --client-dir ${RK_SIM_DIR}")
-endif()
 # The exit status is printed, since a pass pattern makes CTest ignore it.
 add_test(NAME connect/rkdb2_connect_password_from_stdin
-  COMMAND sh -c "printf 'testpw\\n' | ${rk_rkdb2} connect RkPostgres tester; echo exit=$?")
+  COMMAND sh -c "printf 'testpw\\n' | ${RK_RKDB2_SHELL} connect RkPostgres tester; echo exit=$?")
 add_test(NAME connect/rkdb2_connect_wrong_password
-  COMMAND sh -c "printf 'wrong\\n' | ${rk_rkdb2} connect RkPostgres tester; echo exit=$?")
+  COMMAND sh -c "printf 'wrong\\n' | ${RK_RKDB2_SHELL} connect RkPostgres tester; echo exit=$?")
 set_tests_properties(connect/rkdb2_connect_password_from_stdin PROPERTIES
   PASS_REGULAR_EXPRESSION "result: 1 \\(connected\\).*DBMS name: PostgreS.*message: \\(empty\\).*exit=0")
 set_tests_properties(connect/rkdb2_connect_wrong_password PROPERTIES
   PASS_REGULAR_EXPRESSION "result: 0 .*SQLSTATE          = 08001.*password authentication failed.*exit=1")
 set_tests_properties(connect/rkdb2_connect_password_from_stdin connect/rkdb2_connect_wrong_password PROPERTIES
-  FIXTURES_REQUIRED rk_postgres ENVIRONMENT "${rk_odbc_env};LD_LIBRARY_PATH=${RK_SIM_DIR}")
+  FIXTURES_REQUIRED rk_postgres ENVIRONMENT "${rk_odbc_env};${RK_RKDB2_CLIENT_ENV}")

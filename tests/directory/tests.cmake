@@ -33,21 +33,15 @@ rk_test_cases(directory_tests CLIENT app-open-scan-only FILTER "DirectoryListing
   ENVIRONMENT RKDB2_TEST_ROUTE=older)
 
 # rkdb2 list and show against a fixed store.
-set(rkdb2_env RKDB2_SIM_HOME=${CMAKE_CURRENT_LIST_DIR}/rkdb2-store)
-set(rkdb2_client "")
-if(RK_WINDOWS)
-  set(rkdb2_client --client-dir ${RK_SIM_DIR})
-else()
-  list(APPEND rkdb2_env LD_LIBRARY_PATH=${RK_SIM_DIR})
-endif()
-add_test(NAME directory/rkdb2_list COMMAND rkdb2 ${rkdb2_client} list)
+set(rkdb2_env RKDB2_SIM_HOME=${CMAKE_CURRENT_LIST_DIR}/rkdb2-store ${RK_RKDB2_CLIENT_ENV})
+add_test(NAME directory/rkdb2_list COMMAND rkdb2 ${RK_RKDB2_CLIENT_ARGS} list)
 set_tests_properties(directory/rkdb2_list PROPERTIES ENVIRONMENT "${rkdb2_env}" PASS_REGULAR_EXPRESSION
   "ALIAS +DATABASE +NODE +HOST +SERVICE +INSTANCE +PLATFORM +TYPE\r?\nSAMPLE +SAMPLE +DB2SRV1 +db2.example.com +50000 +DB2 +Linux +SQL_REMOTE\r?\nLOCALDB +LOCALDB +LOCAL ")
-add_test(NAME directory/rkdb2_list_json COMMAND rkdb2 ${rkdb2_client} list --json)
+add_test(NAME directory/rkdb2_list_json COMMAND rkdb2 ${RK_RKDB2_CLIENT_ARGS} list --json)
 set_tests_properties(directory/rkdb2_list_json PROPERTIES ENVIRONMENT "${rkdb2_env}" PASS_REGULAR_EXPRESSION
   "^\\[\r?\n  {\r?\n    \"databaseName\": \"SAMPLE\",\r?\n    \"hostName\": \"db2.example.com\",\r?\n    \"serviceName\": \"50000\",\r?\n    \"instanceName\": \"DB2\",\r?\n    \"alias\": \"SAMPLE\",\r?\n    \"drivePath\": \"\",\r?\n    \"internalName\": \"\",\r?\n    \"nodeName\": \"DB2SRV1\",\r?\n    \"databaseType\": \"9.07\",\r?\n    \"comment\": \"Sample \\\\\"quoted\\\\\" database\",\r?\n    \"entryType\": \"SQL_REMOTE\",\r?\n    \"authentication\": \"Not Specified\",\r?\n    \"altHostName\": \"alt.example.com\",\r?\n    \"altPortNumber\": \"50001\",\r?\n    \"platform\": \"Linux\"\r?\n  },\r?\n  {\r?\n    \"databaseName\": \"LOCALDB\",.*\"comment\": \"Local, caf\\\\u00e9\",.*\r?\n  }\r?\n\\]\r?\n$")
-add_test(NAME directory/rkdb2_show COMMAND rkdb2 ${rkdb2_client} show sample)
+add_test(NAME directory/rkdb2_show COMMAND rkdb2 ${RK_RKDB2_CLIENT_ARGS} show sample)
 set_tests_properties(directory/rkdb2_show PROPERTIES ENVIRONMENT "${rkdb2_env}" PASS_REGULAR_EXPRESSION
   "^Database name: +SAMPLE\r?\nHost name: +db2.example.com\r?\nService name: +50000\r?\nInstance: +DB2\r?\nAlias: +SAMPLE\r?\nDrive or path: *\r?\nInternal name: *\r?\nNode name: +DB2SRV1\r?\nDatabase type: +9.07\r?\nComment: +Sample \"quoted\" database\r?\nEntry type: +SQL_REMOTE\r?\nAuthentication: +Not Specified\r?\nAlternate host: +alt.example.com\r?\nAlternate port: +50001\r?\nPlatform: +Linux\r?\n$")
-add_test(NAME directory/rkdb2_show_unknown COMMAND rkdb2 ${rkdb2_client} show NOSUCHDB)
+add_test(NAME directory/rkdb2_show_unknown COMMAND rkdb2 ${RK_RKDB2_CLIENT_ARGS} show NOSUCHDB)
 set_tests_properties(directory/rkdb2_show_unknown PROPERTIES ENVIRONMENT "${rkdb2_env}" WILL_FAIL TRUE)

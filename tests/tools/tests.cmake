@@ -5,13 +5,7 @@ rk_test_program(rkdb2_tests ${CMAKE_CURRENT_LIST_DIR}/ExportReplayTest.cpp)
 add_dependencies(rkdb2_tests rkdb2)
 rk_test_cases(rkdb2_tests CLIENT sim)
 
-set(rkdb2_env RKDB2_SIM_HOME=${PROJECT_SOURCE_DIR}/tests/directory/rkdb2-store)
-set(rkdb2_client "")
-if(RK_WINDOWS)
-  set(rkdb2_client --client-dir ${RK_SIM_DIR})
-else()
-  list(APPEND rkdb2_env LD_LIBRARY_PATH=${RK_SIM_DIR})
-endif()
+set(rkdb2_env RKDB2_SIM_HOME=${PROJECT_SOURCE_DIR}/tests/directory/rkdb2-store ${RK_RKDB2_CLIENT_ENV})
 
 find_package(Python3 COMPONENTS Interpreter)
 if(NOT RK_WINDOWS AND Python3_FOUND)
@@ -20,7 +14,7 @@ if(NOT RK_WINDOWS AND Python3_FOUND)
   set_tests_properties(tools/rkdb2_list_csv_reads_as_json PROPERTIES ENVIRONMENT "${rkdb2_env}")
 endif()
 # The bytes as they are also on Windows: CRLF, never CR CR LF.
-add_test(NAME tools/rkdb2_list_csv COMMAND rkdb2 ${rkdb2_client} list --format csv)
+add_test(NAME tools/rkdb2_list_csv COMMAND rkdb2 ${RK_RKDB2_CLIENT_ARGS} list --format csv)
 set_tests_properties(tools/rkdb2_list_csv PROPERTIES ENVIRONMENT "${rkdb2_env}" FAIL_REGULAR_EXPRESSION "\r\r"
   PASS_REGULAR_EXPRESSION "^databaseName,hostName,[a-zA-Z,]*,platform\r\nSAMPLE,db2.example.com,50000,DB2,SAMPLE,,,DB2SRV1,9.07,\"Sample \"\"quoted\"\" database\",SQL_REMOTE,")
 
@@ -31,15 +25,19 @@ if(RK_WINDOWS)
   string(REPLACE "." "\\." sim_version "${RK_SIM_VERSION}.0")
   string(APPEND status_expected "\r?\n  version +${sim_version}")
 endif()
-add_test(NAME tools/rkdb2_status COMMAND rkdb2 ${rkdb2_client} status)
+add_test(NAME tools/rkdb2_status COMMAND rkdb2 ${RK_RKDB2_CLIENT_ARGS} status)
 set_tests_properties(tools/rkdb2_status PROPERTIES ENVIRONMENT "${rkdb2_env}" PASS_REGULAR_EXPRESSION "${status_expected}")
-add_test(NAME tools/rkdb2_status_json COMMAND rkdb2 ${rkdb2_client} status --json)
+add_test(NAME tools/rkdb2_status_json COMMAND rkdb2 ${RK_RKDB2_CLIENT_ARGS} status --json)
 set_tests_properties(tools/rkdb2_status_json PROPERTIES ENVIRONMENT "${rkdb2_env}"
   PASS_REGULAR_EXPRESSION "\"file\": \"db2cli${RK_DB2_FILE_SUFFIX}\\.dll\",\r?\n +\"loaded\": true,")
 # Without the client: exit 1, the reason on the line of each file.
-add_test(NAME tools/rkdb2_status_without_client COMMAND rkdb2 status)
+set(rkdb2_alone $<TARGET_FILE:rkdb2>)
+if(RK_WINDOWS)
+  set(rkdb2_alone "${CMAKE_CROSSCOMPILING_EMULATOR} ${rkdb2_alone}")
+endif()
+add_test(NAME tools/rkdb2_status_without_client COMMAND sh -c "${rkdb2_alone} status; echo exit=$?")
 set_tests_properties(tools/rkdb2_status_without_client PROPERTIES
-  PASS_REGULAR_EXPRESSION "db2app${RK_DB2_FILE_SUFFIX}\\.dll +not usable: [^\n]+")
+  PASS_REGULAR_EXPRESSION "db2app${RK_DB2_FILE_SUFFIX}\\.dll +not usable: [^\n]+.*exit=1")
 
 add_test(NAME tools/rkdb2_version COMMAND rkdb2 --version)
 # The library's version: from its version resource (GetFileVersionInfo) on
@@ -56,6 +54,6 @@ foreach(command IN ITEMS catalog uncatalog connect export list show status)
   set_tests_properties(tools/rkdb2_help_${command} PROPERTIES
     PASS_REGULAR_EXPRESSION "Usage: rkdb2 ${command}.*Exit codes:\r?\n  0  .*\r?\n  1  .*\r?\n  2  wrong arguments")
 endforeach()
-add_test(NAME tools/rkdb2_unknown_option COMMAND rkdb2 list --bogus)
+add_test(NAME tools/rkdb2_unknown_option COMMAND sh -c "${RK_RKDB2_SHELL} list --bogus 2>&1; echo exit=$?")
 set_tests_properties(tools/rkdb2_unknown_option PROPERTIES
-  PASS_REGULAR_EXPRESSION "not expected: --bogus.*Usage: rkdb2 list")
+  PASS_REGULAR_EXPRESSION "not expected: --bogus.*Usage: rkdb2 list.*exit=2")
