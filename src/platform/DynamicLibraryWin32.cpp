@@ -24,12 +24,14 @@ public:
     void Release(LibraryHandle library) override { ::FreeLibrary(static_cast<HMODULE>(library)); }
 };
 
+// At namespace scope, constant-initialized: a function-local static would
+// take the C++ run-time's guard, whose first use has the statically linked
+// winpthreads allocate its bookkeeping for the thread and a TLS slot, which
+// it keeps after the module is unloaded.
+Win32LibraryLoader s_loader;
+
 } // namespace
 
-LibraryLoader& SystemLibraryLoader()
-{
-    static Win32LibraryLoader loader;
-    return loader;
-}
+LibraryLoader& SystemLibraryLoader() { return s_loader; }
 
 } // namespace rk::platform

@@ -22,12 +22,12 @@ public:
     }
 };
 
+// At namespace scope, constant-initialized, for the reason the system's
+// library loader is (DynamicLibraryWin32.cpp).
+Win32ProfileRegistry s_registry;
+
 } // namespace
 
-ProfileRegistry& SystemProfileRegistry()
-{
-    static Win32ProfileRegistry registry;
-    return registry;
-}
+ProfileRegistry& SystemProfileRegistry() { return s_registry; }
 
 } // namespace rk::platform

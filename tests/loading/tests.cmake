@@ -2,8 +2,10 @@
 
 rk_test_program(loading_tests ${CMAKE_CURRENT_LIST_DIR}/LoadingTest.cpp)
 if(RK_WINDOWS)
-  # The module's entry point at process exit: a Windows loader notification.
-  target_sources(loading_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ProcessExitTestWin32.cpp)
+  # The module's entry point at process exit: a Windows loader notification;
+  # what unload cycles leave behind with a statically linked run-time.
+  target_sources(loading_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ProcessExitTestWin32.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UnloadCyclesTestWin32.cpp)
 endif()
 rk_test_cases(loading_tests CLIENT sim FILTER "LoadingWithClient.*-LoadingWithClient.Concurrent*")
 rk_test_cases(loading_tests CLIENT sim FILTER "LoadingWithClient.Concurrent*" LABELS concurrency)
