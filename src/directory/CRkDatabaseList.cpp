@@ -75,10 +75,11 @@ void CRkDatabaseList::KeepScanned(std::vector<const CRkDatabaseEntry*>& populati
 
 const CRkDatabaseEntry* CRkDatabaseList::Keep(std::unique_ptr<const CRkDatabaseEntry> entry)
 {
-    const auto known = m_kept.find(entry);
-    if (known != m_kept.end())
-        return known->get();
-    const auto kept = m_kept.insert(std::move(entry)).first;
+    // One lookup: an entry with the same texts is found and `entry` is left
+    // to be destroyed; a new one is moved into the set.
+    const auto [kept, inserted] = m_kept.insert(std::move(entry));
+    if (!inserted)
+        return kept->get();
     try {
         m_keptAddresses.insert(kept->get());
     } catch (...) {
