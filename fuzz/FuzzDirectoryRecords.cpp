@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!database.empty() && (database[0] & 1) != 0)
         std::memcpy(database.data() + rk::db2::dbinfo::kNodeName.offset, rk::test::Fake().nodes[0].data(),
                     rk::db2::dbinfo::kNodeName.width);
-    CheckDetails(CRkDatabaseEntry(database.data(), DirectoryRecordLayout::kExtended, nodes));
-    CheckDetails(CRkDatabaseEntry(database.data(), DirectoryRecordLayout::kBasic, nodes));
+    CheckDetails(*CRkDatabaseEntry::Read(database.data(), DirectoryRecordLayout::kExtended, nodes));
+    CheckDetails(*CRkDatabaseEntry::Read(database.data(), DirectoryRecordLayout::kBasic, nodes));
     return 0;
 }

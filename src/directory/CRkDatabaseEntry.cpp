@@ -26,8 +26,9 @@ static_assert(kMaxTextsLength <= UINT16_MAX, "the texts' ends fit 16 bits");
 
 } // namespace
 
-CRkDatabaseEntry::CRkDatabaseEntry(const unsigned char* record, DirectoryRecordLayout layout,
-                                   const CRkNodeList& nodes)
+std::unique_ptr<const CRkDatabaseEntry> CRkDatabaseEntry::Read(const unsigned char* record,
+                                                               DirectoryRecordLayout layout,
+                                                               const CRkNodeList& nodes)
 {
     using rk::directory::TrimmedFieldView;
 
@@ -56,19 +57,19 @@ CRkDatabaseEntry::CRkDatabaseEntry(const unsigned char* record, DirectoryRecordL
         texts[kInstanceName] =
             node->instanceName == CRkNodeEntry::kDatabaseIsInstance ? texts[kDatabaseName] : node->instanceName;
     }
-    Keep(texts);
-}
-
-void CRkDatabaseEntry::Keep(const std::string_view (&texts)[kTextCount])
-{
     std::size_t total = 0;
     for (const std::string_view text : texts)
         total += text.size();
-    m_texts.reset(new char[total]);
+    return std::unique_ptr<const CRkDatabaseEntry>(new (TextsSize{total}) CRkDatabaseEntry(texts));
+}
+
+CRkDatabaseEntry::CRkDatabaseEntry(const std::string_view (&texts)[kTextCount]) noexcept
+{
+    char* const block = reinterpret_cast<char*>(this + 1);
     std::size_t end = 0;
     for (unsigned i = 0; i < kTextCount; ++i) {
         if (!texts[i].empty())
-            std::memcpy(m_texts.get() + end, texts[i].data(), texts[i].size());
+            std::memcpy(block + end, texts[i].data(), texts[i].size());
         end += texts[i].size();
         m_ends[i] = static_cast<std::uint16_t>(end);
     }
@@ -77,14 +78,14 @@ void CRkDatabaseEntry::Keep(const std::string_view (&texts)[kTextCount])
 bool CRkDatabaseEntry::HasSameTexts(const CRkDatabaseEntry& other) const
 {
     return std::memcmp(m_ends, other.m_ends, sizeof m_ends) == 0 &&
-           std::memcmp(m_texts.get(), other.m_texts.get(), m_ends[kTextCount - 1]) == 0;
+           std::memcmp(Texts(), other.Texts(), m_ends[kTextCount - 1]) == 0;
 }
 
 std::size_t CRkDatabaseEntry::TextsHash() const
 {
     // The block alone, mixed with where the texts split: the ends tell
     // "AB"+"C" from "A"+"BC", and the block carries the rest.
-    std::size_t hash = std::hash<std::string_view>{}(std::string_view(m_texts.get(), m_ends[kTextCount - 1]));
+    std::size_t hash = std::hash<std::string_view>{}(std::string_view(Texts(), m_ends[kTextCount - 1]));
     for (const std::uint16_t end : m_ends)
         hash = hash * 31 + end;
     return hash;

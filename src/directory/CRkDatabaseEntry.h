@@ -19,13 +19,20 @@ enum class DirectoryRecordLayout { kBasic, kExtended };
 // platform of its node. Never changed after construction.
 //
 // A handle keeps every distinct entry it has listed until the module is
-// unloaded, so the fifteen texts share one block, back to back, instead of
-// being fifteen strings: a listed database costs a third of the memory.
+// unloaded, so an entry is one allocation: the ends of its fifteen texts,
+// followed by the texts back to back, instead of fifteen strings. The
+// texts live behind the object, so entries are neither copied nor moved.
 class CRkDatabaseEntry {
 public:
     // Reads the record once and keeps no reference to it; joins the entry
     // with its node in `nodes` and keeps copies of the node's texts.
-    CRkDatabaseEntry(const unsigned char* record, DirectoryRecordLayout layout, const CRkNodeList& nodes);
+    static std::unique_ptr<const CRkDatabaseEntry> Read(const unsigned char* record, DirectoryRecordLayout layout,
+                                                        const CRkNodeList& nodes);
+
+    CRkDatabaseEntry(const CRkDatabaseEntry&) = delete;
+    CRkDatabaseEntry& operator=(const CRkDatabaseEntry&) = delete;
+    // Releases the object and its texts.
+    static void operator delete(void* memory) { ::operator delete(memory); }
 
 #define RK_DETAILS_ACCESSOR(field, Field, offset, label) \
     std::string_view Field() const { return Text(k##Field); }
@@ -43,17 +50,26 @@ private:
     enum TextIndex : unsigned { RKDB2_DETAILS_FIELDS(RK_DETAILS_TEXT_INDEX) kTextCount };
 #undef RK_DETAILS_TEXT_INDEX
 
+    // The size of the texts an entry is allocated with, behind the object.
+    struct TextsSize {
+        std::size_t bytes;
+    };
+    static void* operator new(std::size_t size, TextsSize texts) { return ::operator new(size + texts.bytes); }
+    static void operator delete(void* memory, TextsSize) { ::operator delete(memory); }
+
+    explicit CRkDatabaseEntry(const std::string_view (&texts)[kTextCount]) noexcept;
+
+    // The texts in TextIndex order, without terminators, right behind the
+    // object; m_ends[i] is where text i ends.
+    const char* Texts() const { return reinterpret_cast<const char*>(this + 1); }
     std::string_view Text(TextIndex index) const
     {
         const std::uint16_t start = index == 0 ? 0 : m_ends[index - 1];
-        return std::string_view(m_texts.get() + start, m_ends[index] - start);
+        return std::string_view(Texts() + start, m_ends[index] - start);
     }
-    void Keep(const std::string_view (&texts)[kTextCount]);
 
-    // The texts in TextIndex order, without terminators; m_ends[i] is where
-    // text i ends. The fields they come from bound their total length far
-    // below 65,535 bytes.
-    std::unique_ptr<char[]> m_texts;
+    // The fields the texts come from bound their total length far below
+    // 65,535 bytes.
     std::uint16_t m_ends[kTextCount] = {};
 };
 

@@ -42,7 +42,7 @@ bool ScanNewerRoute(const CRkDb2AppLib& appLib, const CRkNodeList& nodes, Sqlca&
             return static_cast<const unsigned char*>(next.poDbDirEntry);
         },
         [&](const unsigned char* record) {
-            entries.push_back(std::make_unique<const CRkDatabaseEntry>(record, DirectoryRecordLayout::kExtended, nodes));
+            entries.push_back(CRkDatabaseEntry::Read(record, DirectoryRecordLayout::kExtended, nodes));
         },
         [&](Sqlca& closeCa) {
             db2::DbDirCloseScanParams close{};
@@ -73,7 +73,7 @@ bool ScanOlderRoute(const CRkDb2AppLib& appLib, const CRkNodeList& nodes, Sqlca&
             return static_cast<const unsigned char*>(record);
         },
         [&](const unsigned char* record) {
-            entries.push_back(std::make_unique<const CRkDatabaseEntry>(record, DirectoryRecordLayout::kBasic, nodes));
+            entries.push_back(CRkDatabaseEntry::Read(record, DirectoryRecordLayout::kBasic, nodes));
         },
         [&](Sqlca& closeCa) { appLib.sqledcls_api(handle, &closeCa); });
 }

@@ -59,10 +59,11 @@ protected:
         ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
     }
 
-    CRkDatabaseEntry Entry(const DatabaseInfo& info, DirectoryRecordLayout layout = DirectoryRecordLayout::kExtended)
+    std::unique_ptr<const CRkDatabaseEntry> Entry(const DatabaseInfo& info,
+                                                  DirectoryRecordLayout layout = DirectoryRecordLayout::kExtended)
     {
         const Record bytes = DatabaseRecord(info);
-        return CRkDatabaseEntry(bytes.data(), layout, nodes);
+        return CRkDatabaseEntry::Read(bytes.data(), layout, nodes);
     }
 
     void Write(const CRkDatabaseEntry& entry) { rk::directory::WriteDatabaseDetails(entry, &record[0]); }
@@ -71,7 +72,7 @@ protected:
 TEST_F(DirectoryDetailsRecord, EmptyTextsWriteASingleNul)
 {
     // Basic layout: no alternate server. Node N9 is not catalogued: no node texts.
-    Write(Entry({"ORPHAN", "ORPHAN", "", "", "N9", "", "", '1', 255, 0, "alt", "1"}, DirectoryRecordLayout::kBasic));
+    Write(*Entry({"ORPHAN", "ORPHAN", "", "", "N9", "", "", '1', 255, 0, "alt", "1"}, DirectoryRecordLayout::kBasic));
     for (std::size_t offset : {RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET,
                                RKDB2_DETAILS_HOST_NAME_OFFSET, RKDB2_DETAILS_SERVICE_NAME_OFFSET,
                                RKDB2_DETAILS_INSTANCE_NAME_OFFSET, RKDB2_DETAILS_PLATFORM_OFFSET}) {
@@ -86,12 +87,12 @@ TEST_F(DirectoryDetailsRecord, HostNamesFillTheirSlotAndA255ByteNameIsCutTo254)
                     NodeRecord({"H255", std::string(255, 'h'), "50000", "DB2INST1", "", 18})};
     rk::db2::Sqlca ca{};
     ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
-    Write(Entry({"DB", "DB", "", "", "H254", "", "", '1', 255, 0, std::string(254, 'a'), ""}));
+    Write(*Entry({"DB", "DB", "", "", "H254", "", "", '1', 255, 0, std::string(254, 'a'), ""}));
     EXPECT_EQ(std::string(254, 'h'), Read(record, {RKDB2_DETAILS_HOST_NAME_OFFSET, 255}).text);
     EXPECT_EQ(std::string(254, 'a'), Read(record, {RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, 255}).text);
 
     record.assign(RKDB2_DETAILS_SIZE, kMarker);
-    Write(Entry({"DB", "DB", "", "", "H255", "", "", '1', 255, 0, std::string(255, 'a'), ""}));
+    Write(*Entry({"DB", "DB", "", "", "H255", "", "", '1', 255, 0, std::string(255, 'a'), ""}));
     EXPECT_EQ(std::string(254, 'h'), Read(record, {RKDB2_DETAILS_HOST_NAME_OFFSET, 255}).text);
     EXPECT_EQ(std::string(254, 'a'), Read(record, {RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, 255}).text);
     EXPECT_EQ("50000", Read(record, {RKDB2_DETAILS_SERVICE_NAME_OFFSET, 50}).text) << "the next slot is intact";

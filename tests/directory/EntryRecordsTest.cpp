@@ -49,6 +49,34 @@ TEST(DirectoryTrimmedField, EndsAtTheFirstNul)
     EXPECT_EQ("", Trimmed(std::string("\0ABCDEFG", 8)));
 }
 
+TEST(DirectoryTrimmedField, WideFieldsAgreeWithAByteByByteReading)
+{
+    // The padding is cut in steps of 32 and 8 bytes: every text length and
+    // NUL position around those steps, with single blanks inside the text
+    // and with a text of two letters and only blanks between them.
+    const auto byteByByte = [](const std::string& field) {
+        std::string text = field.substr(0, field.find('\0'));
+        text.erase(text.find_last_not_of(' ') + 1);
+        return text;
+    };
+    for (const std::size_t width : {std::size_t{31}, std::size_t{64}, std::size_t{255}}) {
+        for (std::size_t length = 0; length <= 2 * width; ++length) {
+            std::string field(width, ' ');
+            const bool sparse = length > width;
+            const std::size_t textLength = sparse ? length - width : length;
+            for (std::size_t i = 0; i < textLength; ++i)
+                field[i] = (sparse ? i == 0 || i + 1 == textLength : i % 9 != 4) ? 'a' : ' ';
+            EXPECT_EQ(byteByByte(field), Trimmed(field)) << width << "/" << length;
+            if (textLength < width) {
+                field[textLength] = '\0';
+                EXPECT_EQ(byteByByte(field), Trimmed(field)) << width << "/" << length << " with a NUL";
+                field[width - 1] = 'z';
+                EXPECT_EQ(byteByByte(field), Trimmed(field)) << width << "/" << length << " with a NUL, then text";
+            }
+        }
+    }
+}
+
 TEST(DirectoryTrimmedField, BlankOrNulArraysGiveEmptyText)
 {
     EXPECT_EQ("", Trimmed(std::string(8, ' ')));
@@ -156,33 +184,33 @@ protected:
         ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
     }
 
-    CRkDatabaseEntry Extended(const DatabaseInfo& info)
+    std::unique_ptr<const CRkDatabaseEntry> Extended(const DatabaseInfo& info)
     {
         const Record record = DatabaseRecord(info);
-        return CRkDatabaseEntry(record.data(), DirectoryRecordLayout::kExtended, nodes);
+        return CRkDatabaseEntry::Read(record.data(), DirectoryRecordLayout::kExtended, nodes);
     }
 };
 
 TEST_F(DirectoryDatabaseEntry, TakesItsFieldsAndJoinsItsNode)
 {
     LoadNodes({{"DB2SRV1", "db2.example.com", "50000", "DB2", "", 18}});
-    const CRkDatabaseEntry entry = Extended({"SAMPLE", "SAMPLEDB", "C:", "SQL00001", "DB2SRV1", "9.07",
+    const auto entry = Extended({"SAMPLE", "SAMPLEDB", "C:", "SQL00001", "DB2SRV1", "9.07",
                                              "Sample database", '1', 4, 0, "alt.example.com", "50001"});
-    EXPECT_EQ("SAMPLE", entry.Alias());
-    EXPECT_EQ("SAMPLEDB", entry.DatabaseName());
-    EXPECT_EQ("C:", entry.DrivePath());
-    EXPECT_EQ("SQL00001", entry.InternalName());
-    EXPECT_EQ("DB2SRV1", entry.NodeName());
-    EXPECT_EQ("9.07", entry.DatabaseType());
-    EXPECT_EQ("Sample database", entry.Comment());
-    EXPECT_EQ("SQL_REMOTE", entry.EntryType());
-    EXPECT_EQ("At Server with encrypt", entry.Authentication());
-    EXPECT_EQ("alt.example.com", entry.AltHostName());
-    EXPECT_EQ("50001", entry.AltPortNumber());
-    EXPECT_EQ("db2.example.com", entry.HostName());
-    EXPECT_EQ("50000", entry.ServiceName());
-    EXPECT_EQ("DB2", entry.InstanceName());
-    EXPECT_EQ("Linux", entry.Platform());
+    EXPECT_EQ("SAMPLE", entry->Alias());
+    EXPECT_EQ("SAMPLEDB", entry->DatabaseName());
+    EXPECT_EQ("C:", entry->DrivePath());
+    EXPECT_EQ("SQL00001", entry->InternalName());
+    EXPECT_EQ("DB2SRV1", entry->NodeName());
+    EXPECT_EQ("9.07", entry->DatabaseType());
+    EXPECT_EQ("Sample database", entry->Comment());
+    EXPECT_EQ("SQL_REMOTE", entry->EntryType());
+    EXPECT_EQ("At Server with encrypt", entry->Authentication());
+    EXPECT_EQ("alt.example.com", entry->AltHostName());
+    EXPECT_EQ("50001", entry->AltPortNumber());
+    EXPECT_EQ("db2.example.com", entry->HostName());
+    EXPECT_EQ("50000", entry->ServiceName());
+    EXPECT_EQ("DB2", entry->InstanceName());
+    EXPECT_EQ("Linux", entry->Platform());
 }
 
 TEST_F(DirectoryDatabaseEntry, BasicRecordHasNoAlternateServer)
@@ -191,50 +219,50 @@ TEST_F(DirectoryDatabaseEntry, BasicRecordHasNoAlternateServer)
     const Record full = DatabaseRecord({"SAMPLE", "SAMPLE", "", "", "", "", "", '0', 255, 0, "alt", "1"});
     // Exactly the basic record's bytes: nothing behind them may be read.
     const Record basic(full.begin(), full.begin() + rk::db2::dbinfo::kBasicSize);
-    const CRkDatabaseEntry entry(basic.data(), DirectoryRecordLayout::kBasic, nodes);
-    EXPECT_EQ("SAMPLE", entry.Alias());
-    EXPECT_EQ("", entry.AltHostName());
-    EXPECT_EQ("", entry.AltPortNumber());
+    const auto entry = CRkDatabaseEntry::Read(basic.data(), DirectoryRecordLayout::kBasic, nodes);
+    EXPECT_EQ("SAMPLE", entry->Alias());
+    EXPECT_EQ("", entry->AltHostName());
+    EXPECT_EQ("", entry->AltPortNumber());
 }
 
 TEST_F(DirectoryDatabaseEntry, NodelessDatabaseOnPartitionZeroJoinsTheLocalNode)
 {
     profile.defaultInstance = "DB2";
     LoadNodes({{"N1", "h", "1", "I", "", 18}});
-    const CRkDatabaseEntry local = Extended({"LOCALDB", "LOCALDB", "C:", "SQL00002", "", "", "", '0', 0, 0, "", ""});
-    EXPECT_EQ("LOCAL", local.NodeName());
-    EXPECT_EQ("DB2", local.InstanceName());
-    EXPECT_EQ("Windows", local.Platform());
-    EXPECT_EQ("", local.HostName());
-    EXPECT_EQ("", local.ServiceName());
+    const auto local = Extended({"LOCALDB", "LOCALDB", "C:", "SQL00002", "", "", "", '0', 0, 0, "", ""});
+    EXPECT_EQ("LOCAL", local->NodeName());
+    EXPECT_EQ("DB2", local->InstanceName());
+    EXPECT_EQ("Windows", local->Platform());
+    EXPECT_EQ("", local->HostName());
+    EXPECT_EQ("", local->ServiceName());
 
-    const CRkDatabaseEntry partitioned = Extended({"PARTDB", "PARTDB", "C:", "", "", "", "x", '0', 0, 1, "", ""});
-    EXPECT_EQ("", partitioned.NodeName());
-    EXPECT_EQ("", partitioned.InstanceName());
-    EXPECT_EQ("", partitioned.Platform());
-    EXPECT_EQ("x", partitioned.Comment());
+    const auto partitioned = Extended({"PARTDB", "PARTDB", "C:", "", "", "", "x", '0', 0, 1, "", ""});
+    EXPECT_EQ("", partitioned->NodeName());
+    EXPECT_EQ("", partitioned->InstanceName());
+    EXPECT_EQ("", partitioned->Platform());
+    EXPECT_EQ("x", partitioned->Comment());
 }
 
 TEST_F(DirectoryDatabaseEntry, UnmatchedNodeLeavesTheNodeTextsEmpty)
 {
     LoadNodes({{"N1", "h1", "1", "I1", "", 18}});
     for (const char* node : {"N2", "n1", "N"}) {
-        const CRkDatabaseEntry entry = Extended({"DB", "DB", "", "", node, "t", "c", '1', 1, 0, "", ""});
-        EXPECT_EQ(node, entry.NodeName());
-        EXPECT_EQ("", entry.HostName()) << node;
-        EXPECT_EQ("", entry.ServiceName()) << node;
-        EXPECT_EQ("", entry.InstanceName()) << node;
-        EXPECT_EQ("", entry.Platform()) << node;
-        EXPECT_EQ("On Client", entry.Authentication());
+        const auto entry = Extended({"DB", "DB", "", "", node, "t", "c", '1', 1, 0, "", ""});
+        EXPECT_EQ(node, entry->NodeName());
+        EXPECT_EQ("", entry->HostName()) << node;
+        EXPECT_EQ("", entry->ServiceName()) << node;
+        EXPECT_EQ("", entry->InstanceName()) << node;
+        EXPECT_EQ("", entry->Platform()) << node;
+        EXPECT_EQ("On Client", entry->Authentication());
     }
 }
 
 TEST_F(DirectoryDatabaseEntry, ZosNodeShowsTheDatabaseNameAsInstance)
 {
     LoadNodes({{"ZNODE", "mvs", "446", "DB2", "", 8}});
-    const CRkDatabaseEntry entry = Extended({"ZALIAS", "DSNDB01", "", "", "ZNODE", "", "", '1', 2, 0, "", ""});
-    EXPECT_EQ("DSNDB01", entry.InstanceName());
-    EXPECT_EQ("Z/OS", entry.Platform());
+    const auto entry = Extended({"ZALIAS", "DSNDB01", "", "", "ZNODE", "", "", '1', 2, 0, "", ""});
+    EXPECT_EQ("DSNDB01", entry->InstanceName());
+    EXPECT_EQ("Z/OS", entry->Platform());
 }
 
 TEST_F(DirectoryDatabaseEntry, FindNodeComparesWholeNamesExactlyAndTakesTheFirst)
