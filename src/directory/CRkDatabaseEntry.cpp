@@ -24,6 +24,22 @@ constexpr std::size_t kMaxTextsLength =
     rk::db2::kDefaultInstanceBufferSize + nodeinfo::kInstanceName.width + nodeinfo::kRemoteInstanceName.width + 3 * 64;
 static_assert(kMaxTextsLength <= UINT16_MAX, "the texts' ends fit 16 bits");
 
+// A client fills its buffer for the whole directory when the scan opens, so
+// a record is seldom still in the cache when it is read, and its fields lie
+// in two regions 1,280 bytes apart. Asking for all their cache lines first
+// has them arrive together instead of one miss after another.
+void PrefetchFields(const unsigned char* record, DirectoryRecordLayout layout)
+{
+    constexpr std::size_t kLine = 64;
+    const std::size_t end = layout == DirectoryRecordLayout::kExtended ? dbinfo::kAltPortNumber.End()
+                                                                       : dbinfo::kBasicSize;
+    for (std::size_t offset = 0; offset < dbinfo::kGlobalDatabaseName.offset; offset += kLine)
+        __builtin_prefetch(record + offset);
+    for (std::size_t offset = dbinfo::kCatalogNodeNumberOffset; offset < end; offset += kLine)
+        __builtin_prefetch(record + offset);
+    __builtin_prefetch(record + end - 1);
+}
+
 } // namespace
 
 std::unique_ptr<const CRkDatabaseEntry> CRkDatabaseEntry::Read(const unsigned char* record,
@@ -32,6 +48,7 @@ std::unique_ptr<const CRkDatabaseEntry> CRkDatabaseEntry::Read(const unsigned ch
 {
     using rk::directory::TrimmedFieldView;
 
+    PrefetchFields(record, layout);
     std::string_view texts[kTextCount];
     texts[kAlias] = TrimmedFieldView(record, dbinfo::kAlias);
     texts[kDatabaseName] = TrimmedFieldView(record, dbinfo::kDatabaseName);
