@@ -39,6 +39,9 @@ public:
     RKDB2_DETAILS_FIELDS(RK_DETAILS_ACCESSOR)
 #undef RK_DETAILS_ACCESSOR
 
+    // The text of the field at `index` in the record's order, below 15.
+    std::string_view TextAt(std::size_t index) const { return Text(static_cast<TextIndex>(index)); }
+
     // Whether the fifteen texts equal `other`'s, and a hash of them: what a
     // handle compares to reuse an entry it already holds.
     bool HasSameTexts(const CRkDatabaseEntry& other) const;

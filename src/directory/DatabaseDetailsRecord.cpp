@@ -11,13 +11,13 @@
 namespace rk::directory {
 namespace {
 
+// A field's place in the record; the entry's texts come in the same order.
 struct Slot {
     std::size_t offset;
     std::size_t size;
-    std::string_view (CRkDatabaseEntry::*text)() const;
 };
 
-#define RK_DETAILS_SLOT(field, Field, offset, label) {offset, sizeof(DatabaseDetails::field), &CRkDatabaseEntry::Field},
+#define RK_DETAILS_SLOT(field, Field, offset, label) {offset, sizeof(DatabaseDetails::field)},
 constexpr Slot kSlots[] = {RKDB2_DETAILS_FIELDS(RK_DETAILS_SLOT)};
 #undef RK_DETAILS_SLOT
 constexpr std::size_t kSlotCount = sizeof kSlots / sizeof kSlots[0];
@@ -41,8 +41,9 @@ void WriteDatabaseDetails(const CRkDatabaseEntry& entry, char* record)
 {
     if (record == nullptr)
         return;
-    for (const Slot& slot : kSlots) {
-        const std::string_view text = (entry.*slot.text)();
+    for (std::size_t i = 0; i < kSlotCount; ++i) {
+        const Slot& slot = kSlots[i];
+        const std::string_view text = entry.TextAt(i);
         const std::size_t length = std::min(text.size(), slot.size - 1);
         std::memcpy(record + slot.offset, text.data(), length);
         record[slot.offset + length] = '\0';
