@@ -72,7 +72,25 @@ const CRkDb2AppLib& App()
     return app;
 }
 
-std::size_t BareScan(const CRkDb2AppLib& app)
+namespace {
+
+// The sum of the bytes of the database record's fields that a population
+// reads: the basic fields up to the global name, the node numbers and the
+// alternate server.
+unsigned ReadFieldBytes(const unsigned char* record)
+{
+    namespace dbinfo = rk::db2::dbinfo;
+    unsigned sum = 0;
+    for (std::size_t i = 0; i < dbinfo::kGlobalDatabaseName.offset; ++i)
+        sum += record[i];
+    for (std::size_t i = dbinfo::kCatalogNodeNumberOffset; i < dbinfo::kAltPortNumber.End(); ++i)
+        sum += record[i];
+    return sum;
+}
+
+} // namespace
+
+std::size_t BareScan(const CRkDb2AppLib& app, RecordBytes bytes)
 {
     using namespace rk::db2;
     std::size_t records = 0;
@@ -94,6 +112,8 @@ std::size_t BareScan(const CRkDb2AppLib& app)
         next.iHandle = open.oHandle;
         app.db2DbDirGetNextEntry(kDbDirVersion, &next, &ca);
         records += next.poDbDirEntry != nullptr;
+        if (bytes == RecordBytes::kRead && next.poDbDirEntry != nullptr)
+            benchmark::DoNotOptimize(ReadFieldBytes(static_cast<const unsigned char*>(next.poDbDirEntry)));
     }
     DbDirCloseScanParams close{};
     close.iHandle = open.oHandle;

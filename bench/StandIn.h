@@ -24,9 +24,14 @@ void WriteStore(const std::string& dir, int databases, int nodes, int changed, i
 // The stand-in's db2app.dll, loaded once.
 const CRkDb2AppLib& App();
 
+// Whether a bare scan reads the database records' bytes.
+enum class RecordBytes { kUnread, kRead };
+
 // Opens, fetches every record and closes both directories, as a population
-// reads them, building nothing. Returns the records fetched.
-std::size_t BareScan(const CRkDb2AppLib& app);
+// reads them, building nothing. With kRead it also reads every byte of the
+// database record fields a population reads, and only those. Returns the
+// records fetched.
+std::size_t BareScan(const CRkDb2AppLib& app, RecordBytes bytes = RecordBytes::kUnread);
 
 // Populates `list` and walks it as a host does, writing every entry's
 // DatabaseDetails record. Returns the entries walked.
