@@ -13,7 +13,6 @@
 #include "DefaultInstance.h"
 #include "JsonOutput.h"
 #include "os/Environment.h"
-#include "os/Modules.h"
 
 namespace {
 
