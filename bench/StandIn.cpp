@@ -12,6 +12,7 @@
 #include "TestEnv.h"
 #include "TestPaths.h"
 #include "db2/CRkDb2AppLib.h"
+#include "directory/CRkDatabaseEntry.h"
 #include "directory/CRkDatabaseList.h"
 #include "directory/CRkNodeList.h"
 #include "directory/DatabaseDetailsRecord.h"
@@ -74,17 +75,14 @@ const CRkDb2AppLib& App()
 
 namespace {
 
-// The sum of the bytes of the database record's fields that a population
-// reads: the basic fields up to the global name, the node numbers and the
-// alternate server.
+// The sum of the bytes of an extended database record's fields that a
+// population reads.
 unsigned ReadFieldBytes(const unsigned char* record)
 {
-    namespace dbinfo = rk::db2::dbinfo;
     unsigned sum = 0;
-    for (std::size_t i = 0; i < dbinfo::kGlobalDatabaseName.offset; ++i)
-        sum += record[i];
-    for (std::size_t i = dbinfo::kCatalogNodeNumberOffset; i < dbinfo::kAltPortNumber.End(); ++i)
-        sum += record[i];
+    for (const RecordSpan span : FieldSpans(DirectoryRecordLayout::kExtended))
+        for (std::size_t i = span.begin; i < span.end; ++i)
+            sum += record[i];
     return sum;
 }
 

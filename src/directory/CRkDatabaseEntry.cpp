@@ -31,16 +31,21 @@ static_assert(kMaxTextsLength <= UINT16_MAX, "the texts' ends fit 16 bits");
 void PrefetchFields(const unsigned char* record, DirectoryRecordLayout layout)
 {
     constexpr std::size_t kLine = 64;
-    const std::size_t end = layout == DirectoryRecordLayout::kExtended ? dbinfo::kAltPortNumber.End()
-                                                                       : dbinfo::kBasicSize;
-    for (std::size_t offset = 0; offset < dbinfo::kGlobalDatabaseName.offset; offset += kLine)
-        __builtin_prefetch(record + offset);
-    for (std::size_t offset = dbinfo::kCatalogNodeNumberOffset; offset < end; offset += kLine)
-        __builtin_prefetch(record + offset);
-    __builtin_prefetch(record + end - 1);
+    for (const RecordSpan span : FieldSpans(layout)) {
+        for (std::size_t offset = span.begin; offset < span.end; offset += kLine)
+            __builtin_prefetch(record + offset);
+        __builtin_prefetch(record + span.end - 1);
+    }
 }
 
 } // namespace
+
+std::array<RecordSpan, 2> FieldSpans(DirectoryRecordLayout layout)
+{
+    const std::size_t end =
+        layout == DirectoryRecordLayout::kExtended ? dbinfo::kAltPortNumber.End() : dbinfo::kBasicSize;
+    return {{{0, dbinfo::kGlobalDatabaseName.offset}, {dbinfo::kCatalogNodeNumberOffset, end}}};
+}
 
 std::unique_ptr<const CRkDatabaseEntry> CRkDatabaseEntry::Read(const unsigned char* record,
                                                                DirectoryRecordLayout layout,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -14,6 +15,17 @@ class CRkNodeList;
 // older directory interface, and db2DbDirInfo of the newer one, which adds
 // the alternate server behind the basic fields.
 enum class DirectoryRecordLayout { kBasic, kExtended };
+
+// The bytes [begin, end) of a database record.
+struct RecordSpan {
+    std::size_t begin;
+    std::size_t end;
+};
+
+// The two spans of a record of `layout` that an entry reads: the basic
+// fields before the global database name, and from the node numbers to the
+// end of the layout's fields. Every other byte is left unread.
+std::array<RecordSpan, 2> FieldSpans(DirectoryRecordLayout layout);
 
 // One catalogued database, completed with the host, service, instance and
 // platform of its node. Never changed after construction.
