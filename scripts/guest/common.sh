@@ -4,7 +4,7 @@
 # The image is built once per machine and kept outside the clone, in
 # ${XDG_CACHE_HOME:-~/.cache}/rkdb2rova/guest/<key>, where <key> is a hash
 # of everything that goes into it (its package list, the scripts that build
-# and provision it, its init). A directory of that name holds a finished
+# and provision it, its init, the install step). A directory of that name holds a finished
 # image: it is built under another name and renamed when complete.
 
 rk_guest_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -12,7 +12,7 @@ rk_repo_root=$(cd "$rk_guest_dir/../.." && pwd)
 rk_guest_cache="${RK_GUEST_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/rkdb2rova/guest}"
 
 rk_guest_key() {
-  (cd "$rk_guest_dir" && cat packages.txt build-image init provision common.sh) | sha256sum | cut -c1-16
+  (cd "$rk_guest_dir" && cat packages.txt build-image init provision common.sh ../apt-install) | sha256sum | cut -c1-16
 }
 
 rk_guest_image_dir() {
