@@ -18,6 +18,9 @@ namespace {
 std::atomic<std::ptrdiff_t> g_liveBytes{0};
 std::atomic<std::ptrdiff_t> g_liveBlocks{0};
 constexpr std::size_t kHeader = 16;  // keeps the block's alignment
+// Allocations until the one that fails; 0: none fails.
+std::atomic<std::ptrdiff_t> g_untilFailure{0};
+std::atomic<bool> g_failed{false};
 
 } // namespace
 
@@ -26,10 +29,22 @@ namespace rk::bench {
 long long LiveBytes() { return g_liveBytes; }
 long long LiveBlocks() { return g_liveBlocks; }
 
+void FailAllocation(long long n)
+{
+    g_failed = false;
+    g_untilFailure = static_cast<std::ptrdiff_t>(n);
+}
+
+bool AllocationFailed() { return g_failed; }
+
 } // namespace rk::bench
 
 void* operator new(std::size_t size)
 {
+    if (g_untilFailure > 0 && --g_untilFailure == 0) {
+        g_failed = true;
+        throw std::bad_alloc();
+    }
     auto* block = static_cast<unsigned char*>(std::malloc(size + kHeader));
     if (block == nullptr)
         throw std::bad_alloc();

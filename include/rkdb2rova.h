@@ -139,7 +139,9 @@ RKDB2_DETAILS_FIELDS(RKDB2_DETAILS_CHECK_OFFSET)
 
 /* Ordinal 1. Copies DB2's error text for the list's last DB2 call into
  * `text`, cut to fit: only the low 16 bits of `size` count, read as a
- * signed number. Writes nothing for a null or unknown list. */
+ * signed number. When the latest population failed inside the library
+ * (out of memory, for one), the text is the library's own saying so, until
+ * the next population. Writes nothing for a null or unknown list. */
 RKDB2_API void RKDB2_CALL CRkDatabaseListGetError(RkDatabaseList *list, char *text, int size);
 
 /* Ordinal 2. A new list handle, or null when the DB2 client (db2app.dll,

@@ -14,6 +14,7 @@
 #include "boundary/TruncatingCopy.h"
 #include "connect/CRkConnectionCheck.h"
 #include "directory/DatabaseDetailsRecord.h"
+#include "directory/DirectoryTexts.h"
 
 using rk::boundary::LowSigned16;
 using rk::boundary::TruncatingCopy;
@@ -47,16 +48,20 @@ extern "C" {
 RKDB2_API void RKDB2_CALL CRkDatabaseListGetError(RkDatabaseList* list, char* text, int size)
 {
     try {
-        rk::db2::Sqlca ca;
+        CRkDatabaseList::Error error;
         {
             std::lock_guard<std::mutex> lock(g_directoryLock);
             const CRkDatabaseList* own = g_databaseLists.Find(list);
             if (own == nullptr)
                 return;
-            ca = own->Sqlca();
+            error = own->LastError();
+        }
+        if (error.failedInside) {
+            TruncatingCopy(rk::directory::kListFailedInsideText, text, LowSigned16(size));
+            return;
         }
         // DB2's message lookups run outside the lock, on a copy.
-        TruncatingCopy(g_db2Client.SysLib().GetErrorText(ca), text, LowSigned16(size));
+        TruncatingCopy(g_db2Client.SysLib().GetErrorText(error.sqlca), text, LowSigned16(size));
     } catch (...) {
     }
 }

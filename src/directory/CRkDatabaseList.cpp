@@ -21,7 +21,18 @@ void MakeRoom(Set& set, std::size_t count)
 
 } // namespace
 
-CRkDatabaseList::Population CRkDatabaseList::Populate(const CRkDb2AppLib& appLib, CRkNodeList& nodes)
+CRkDatabaseList::Population CRkDatabaseList::Populate(const CRkDb2AppLib& appLib, CRkNodeList& nodes) noexcept
+{
+    m_failedInside = false;
+    try {
+        return PopulateOrThrow(appLib, nodes);
+    } catch (...) {
+        m_failedInside = true;
+        return {false, nullptr};
+    }
+}
+
+CRkDatabaseList::Population CRkDatabaseList::PopulateOrThrow(const CRkDb2AppLib& appLib, CRkNodeList& nodes)
 {
     if (!nodes.LoadNodeDirectory(appLib, m_sqlca))
         return {false, nullptr};

@@ -37,8 +37,10 @@ public:
     // success that list replaces the latest population and the cursor moves
     // to its first entry, or to the end when it is empty. On failure the
     // latest population and the cursor stay as they were, the entries read
-    // before the failure are kept, and the sqlca tells why.
-    Population Populate(const CRkDb2AppLib& appLib, CRkNodeList& nodes);
+    // before the failure are kept, and LastError() tells why: a DB2 call's
+    // sqlca, or a failure inside the library (out of memory, for one),
+    // which no sqlca describes. Never throws.
+    Population Populate(const CRkDb2AppLib& appLib, CRkNodeList& nodes) noexcept;
 
     // The entry after the cursor, or null at the end (and before the first
     // successful population).
@@ -47,6 +49,13 @@ public:
     // Whether `entry` is one of this handle's entries.
     bool Holds(const void* entry) const;
 
+    // Why the latest population failed: the sqlca of the list's last DB2
+    // call, unless the library itself failed after it.
+    struct Error {
+        bool failedInside;
+        rk::db2::Sqlca sqlca;
+    };
+    Error LastError() const { return {m_failedInside, m_sqlca}; }
     const rk::db2::Sqlca& Sqlca() const { return m_sqlca; }
     // The latest successful population, in directory order.
     const std::vector<const CRkDatabaseEntry*>& LatestPopulation() const { return m_population; }
@@ -54,6 +63,7 @@ public:
     std::size_t KeptEntryCount() const { return m_kept.size(); }
 
 private:
+    Population PopulateOrThrow(const CRkDb2AppLib& appLib, CRkNodeList& nodes);
     // The kept entry with `entry`'s texts, `entry` itself when it is new.
     const CRkDatabaseEntry* Keep(std::unique_ptr<const CRkDatabaseEntry> entry);
     void KeepScanned(std::vector<const CRkDatabaseEntry*>& population);
@@ -76,6 +86,7 @@ private:
 
     // Zero until the first DB2 call fills it: SQLCODE 0, no SQLSTATE.
     rk::db2::Sqlca m_sqlca{};
+    bool m_failedInside = false;
     // Every distinct entry, by its texts; entries are never removed.
     std::unordered_set<std::unique_ptr<const CRkDatabaseEntry>, SameTextsHash, SameTexts> m_kept;
     // The same entries, for checking a host's entry pointer in constant time.

@@ -155,6 +155,41 @@ TEST_F(DirectoryDatabaseList, RepopulatingAnUnchangedDirectoryKeepsNothingNew)
     }
 }
 
+// Mended: a population that failed inside the library (out of memory) used
+// to leave the sqlca of its last DB2 call, often a success, as its error.
+TEST_F(DirectoryDatabaseList, EveryFailedAllocationOfAPopulationIsTheListsOwnFailure)
+{
+    if (!AllocationsAreCounted())
+        GTEST_SKIP() << "operator new is not counted in this process";
+    Catalog({"SALES", "STOCK"});
+    ASSERT_TRUE(Populate());
+    const std::vector<const CRkDatabaseEntry*> earlier = list.LatestPopulation();
+    Catalog({"SALES", "STAFF", "PAYROLL"});
+    long long failed = 0;
+    for (long long n = 1;; ++n) {
+        rk::bench::FailAllocation(n);
+        const bool succeeded = Populate();
+        const bool reached = rk::bench::AllocationFailed();
+        rk::bench::FailAllocation(0);
+        if (!reached) {
+            EXPECT_TRUE(succeeded);
+            EXPECT_FALSE(list.LastError().failedInside) << "a success clears it";
+            break;
+        }
+        ++failed;
+        EXPECT_FALSE(succeeded) << "allocation " << n;
+        EXPECT_TRUE(list.LastError().failedInside) << "allocation " << n;
+        EXPECT_EQ(earlier, list.LatestPopulation()) << "allocation " << n;
+        Fake().calls.clear();
+    }
+    EXPECT_GT(failed, 5);
+
+    Fake().FailCall("db2DbDirOpenScan@12", 0, -1039);
+    EXPECT_FALSE(Populate());
+    EXPECT_FALSE(list.LastError().failedInside) << "a DB2 failure is DB2's";
+    EXPECT_EQ(-1039, Sqlcode(list.LastError().sqlca));
+}
+
 // Mended: the handle's sqlca used to be read before any DB2 call filled it.
 TEST(DirectoryDatabaseListCreation, SqlcaStartsZeroed)
 {
