@@ -20,7 +20,9 @@ set_tests_properties(tools/rkdb2_list_csv PROPERTIES ENVIRONMENT "${rkdb2_env}" 
 
 # status names the stand-in's three files, where they were loaded from and,
 # where the platform has version resources, their versions.
-set(status_expected "db2app${RK_DB2_FILE_SUFFIX}\\.dll +loaded from [^\n]*db2sim[/\\\\]db2app${RK_DB2_FILE_SUFFIX}\\.dll")
+string(REPLACE "." "\\." app_file ${RK_DB2APP_FILE})
+string(REPLACE "." "\\." cli_file ${RK_DB2CLI_FILE})
+set(status_expected "${app_file} +loaded from [^\n]*db2sim[/\\\\]${app_file}")
 if(RK_WINDOWS)
   string(REPLACE "." "\\." sim_version "${RK_SIM_VERSION}.0")
   string(APPEND status_expected "\r?\n  version +${sim_version}")
@@ -29,7 +31,7 @@ add_test(NAME tools/rkdb2_status COMMAND rkdb2 ${RK_RKDB2_CLIENT_ARGS} status)
 set_tests_properties(tools/rkdb2_status PROPERTIES ENVIRONMENT "${rkdb2_env}" PASS_REGULAR_EXPRESSION "${status_expected}")
 add_test(NAME tools/rkdb2_status_json COMMAND rkdb2 ${RK_RKDB2_CLIENT_ARGS} status --json)
 set_tests_properties(tools/rkdb2_status_json PROPERTIES ENVIRONMENT "${rkdb2_env}"
-  PASS_REGULAR_EXPRESSION "\"file\": \"db2cli${RK_DB2_FILE_SUFFIX}\\.dll\",\r?\n +\"loaded\": true,")
+  PASS_REGULAR_EXPRESSION "\"file\": \"${cli_file}\",\r?\n +\"loaded\": true,")
 # Without the client: exit 1, the reason on the line of each file.
 set(rkdb2_alone $<TARGET_FILE:rkdb2>)
 if(RK_WINDOWS)
@@ -37,7 +39,7 @@ if(RK_WINDOWS)
 endif()
 add_test(NAME tools/rkdb2_status_without_client COMMAND sh -c "${rkdb2_alone} status; echo exit=$?")
 set_tests_properties(tools/rkdb2_status_without_client PROPERTIES
-  PASS_REGULAR_EXPRESSION "db2app${RK_DB2_FILE_SUFFIX}\\.dll +not usable: [^\n]+.*exit=1")
+  PASS_REGULAR_EXPRESSION "${app_file} +not usable: [^\n]+.*exit=1")
 
 add_test(NAME tools/rkdb2_version COMMAND rkdb2 --version)
 # The library's version: from its version resource (GetFileVersionInfo) on

@@ -1,6 +1,7 @@
 #include "DatabaseListing.h"
 
 #include "db2/ByteLayout.h"
+#include "db2/Db2Files.h"
 
 namespace rkdb2 {
 
@@ -21,7 +22,7 @@ bool ListDatabases(rk::host::HostLibrary& library, std::vector<DatabaseFields>& 
 {
     RkDatabaseList* list = library.CRkDatabaseListNew();
     if (list == nullptr) {
-        error = "the DB2 client cannot be loaded (db2app.dll or db2sys.dll missing or incomplete)";
+        error = "the DB2 client cannot be loaded (" RK_DB2APP_FILE " or " RK_DB2SYS_FILE " missing or incomplete)";
         return false;
     }
     RkDatabaseEntry* entry = nullptr;
