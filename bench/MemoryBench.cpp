@@ -54,7 +54,7 @@ void RepopulationsOfOneHandle(benchmark::State& state)
     const bool changing = state.range(1) != 0;
     const std::string dir = rk::test::TemporaryPath("rkdb2-bench-changing");
     WriteStore(dir, databases, databases / 10, 0, 0);
-    rk::test::SetEnv("RKDB2_SIM_HOME", dir);
+    rk::os::SetEnv("RKDB2_SIM_HOME", dir);
     CRkNodeList nodes{rk::platform::SystemProfileRegistry()};
     CRkDatabaseList list;
     // Two populations: the second sizes the handle's second population vector.

@@ -63,7 +63,7 @@ void WriteStore(const std::string& dir, int databases, int nodes, int changed, i
         std::abort();
 }
 
-void UseStore(int databases, int nodes) { rk::test::SetEnv("RKDB2_SIM_HOME", StoreOf(databases, nodes)); }
+void UseStore(int databases, int nodes) { rk::os::SetEnv("RKDB2_SIM_HOME", StoreOf(databases, nodes)); }
 
 const CRkDb2AppLib& App()
 {

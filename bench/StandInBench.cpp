@@ -164,7 +164,7 @@ BENCHMARK(CatalogRoundTrip)->Args({100, 10})->Args({10000, 1000})->Unit(benchmar
 // One connection test through the stand-in's CLI and unixODBC's SQLite driver.
 void ConnectSqlite(benchmark::State& state)
 {
-    rk::test::SetEnv("ODBCSYSINI", RK_ODBC_DIR);
+    rk::os::SetEnv("ODBCSYSINI", RK_ODBC_DIR);
     static CRkDb2CliLib cli{rk::platform::SystemLibraryLoader()};
     char dbmsName[RKDB2_DBMS_NAME_SIZE];
     static char message[RKDB2_CONNECT_MESSAGE_MAX];

@@ -1,4 +1,4 @@
-# Reads the library's export list (src/boundary/ExportList.h) and writes
+# Reads the library's export list (exports/rk/ExportList.h) and writes
 # what the linkers and the export check take from it into <dir>:
 #   RkDb2Rova.def     32-bit Windows: "Name@N @ordinal", the decorated
 #                     __stdcall symbol exported under its plain name

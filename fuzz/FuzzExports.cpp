@@ -96,7 +96,7 @@ public:
     {
         std::filesystem::create_directories(m_dir);
         std::filesystem::create_directories(m_catalogDir);
-        rk::test::SetEnv("RKDB2_SIM_HOME", m_dir);
+        rk::os::SetEnv("RKDB2_SIM_HOME", m_dir);
         std::ofstream nodes(m_dir + "/nodes.txt");
         for (int n = 0; n < 3; ++n)
             nodes << "[node SRV" << n << "]\nhost = host" << n << ".example.com\nservice = 5000" << n
@@ -119,9 +119,9 @@ public:
     public:
         explicit CatalogScope(const FuzzStore& store) : m_store(store)
         {
-            rk::test::SetEnv("RKDB2_SIM_HOME", store.m_catalogDir);
+            rk::os::SetEnv("RKDB2_SIM_HOME", store.m_catalogDir);
         }
-        ~CatalogScope() { rk::test::SetEnv("RKDB2_SIM_HOME", m_store.m_dir); }
+        ~CatalogScope() { rk::os::SetEnv("RKDB2_SIM_HOME", m_store.m_dir); }
 
     private:
         const FuzzStore& m_store;
@@ -157,7 +157,7 @@ Module& Setup()
     static Module module = [] {
         const FuzzStore& store = Store();
         // No CLI handle: see the top of the file.
-        rk::test::SetEnv("RKDB2_SIM_FAULTS", "SQLAllocHandle=-1");
+        rk::os::SetEnv("RKDB2_SIM_FAULTS", "SQLAllocHandle=-1");
         Module m;
         m.populated = CRkDatabaseListNew();
         m.empty = CRkDatabaseListNew();

@@ -36,10 +36,10 @@ std::vector<std::pair<std::string, std::string>> KeyValueList(const std::string&
 
 void LogLine(const std::string& line)
 {
-    const std::string logPath = GetEnv("RKDB2_SIM_CALL_LOG");
+    const std::string logPath = os::GetEnv("RKDB2_SIM_CALL_LOG");
     if (logPath.empty())
         return;
-    os::AppendToFile(PlatformPath(logPath), line + "\n");
+    os::AppendToFile(os::PlatformPath(logPath), line + "\n");
 }
 
 std::optional<int> EnterCall(const char* exportName)
@@ -49,12 +49,12 @@ std::optional<int> EnterCall(const char* exportName)
         std::lock_guard<std::mutex> lock(g_countMutex);
         callNumber = ++CallCounts()[exportName];
     }
-    const std::string only = GetEnv("RKDB2_SIM_CALL_LOG_ONLY");
+    const std::string only = os::GetEnv("RKDB2_SIM_CALL_LOG_ONLY");
     const bool logged =
         only.empty() || ("," + only + ",").find("," + std::string(exportName) + ",") != std::string::npos;
     if (logged)
         LogLine(exportName);
-    const std::optional<int> injected = FaultRules::Parse(GetEnv("RKDB2_SIM_FAULTS")).Match(exportName, callNumber);
+    const std::optional<int> injected = FaultRules::Parse(os::GetEnv("RKDB2_SIM_FAULTS")).Match(exportName, callNumber);
     if (injected && logged)
         LogLine(FaultLogLine(exportName, callNumber, *injected));
     return injected;

@@ -40,11 +40,4 @@ void LogLine(const std::string& line);
 // '=' are skipped. Both RKDB2_SIM_FAULTS and the CLI's RKDB2_SIM_DIAG use it.
 std::vector<std::pair<std::string, std::string>> KeyValueList(const std::string& text);
 
-// The value of an environment variable, or empty text.
-using os::GetEnv;
-
-// A path from the environment in the platform's form: under Wine a Unix
-// path "/x/y" becomes "Z:/x/y".
-using os::PlatformPath;
-
 } // namespace rk::sim

@@ -11,7 +11,7 @@ namespace rk::sim {
 
 std::optional<SyntheticDiagnostics> SyntheticDiagnostics::FromEnvironment()
 {
-    const std::string rules = GetEnv("RKDB2_SIM_DIAG");
+    const std::string rules = os::GetEnv("RKDB2_SIM_DIAG");
     if (rules.empty())
         return std::nullopt;
     return Parse(rules);

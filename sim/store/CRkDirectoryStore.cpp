@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "SimHooks.h"
-#include "StoreFiles.h"
+#include "os/FileLock.h"
+#include "os/Files.h"
+#include "os/Paths.h"
 #include "StoreFormat.h"
 #include "db2/Db2Names.h"
 
@@ -20,9 +22,9 @@ template <typename Entry, typename Parse>
 std::optional<std::vector<Entry>> ReadDirectory(const std::string& path, const char* fileName,
                                                 CRkDamagedDirectory::Kind kind, Parse parse)
 {
-    if (!FileExists(path))
+    if (!os::FileExists(path))
         return std::nullopt;
-    const auto text = ReadWholeFile(path);
+    const auto text = os::ReadWholeFile(path);
     if (!text)
         throw CRkDamagedDirectory(kind, fileName, "the file cannot be read");
     try {
@@ -62,11 +64,11 @@ template <typename Entry, typename Read, typename Format, typename Edit>
 EditResult Modify(const CRkDirectoryStore& store, const std::string& path, bool createMissing, Read read,
                   Format format, Edit edit)
 {
-    if (!createMissing && !FileExists(path))
+    if (!createMissing && !os::FileExists(path))
         return EditResult::kFileMissing;
-    if (!EnsureDirectory(store.Directory()))
+    if (!os::EnsureDirectory(store.Directory()))
         return EditResult::kWriteFailed;
-    const CRkStoreLock lock(store.LockPath());
+    const os::FileLock lock(store.LockPath());
     if (!lock.IsHeld())
         return EditResult::kWriteFailed;
     std::optional<std::vector<Entry>> entries = read();
@@ -77,7 +79,7 @@ EditResult Modify(const CRkDirectoryStore& store, const std::string& path, bool 
     const EditResult result = edit(*entries);
     if (result != EditResult::kDone)
         return result;
-    return ReplaceFileAtomically(path, format(*entries)) ? EditResult::kDone : EditResult::kWriteFailed;
+    return os::ReplaceFileAtomically(path, format(*entries)) ? EditResult::kDone : EditResult::kWriteFailed;
 }
 
 } // namespace
@@ -91,8 +93,8 @@ CRkDirectoryStore::CRkDirectoryStore(std::string directory) : m_directory(std::m
 
 CRkDirectoryStore CRkDirectoryStore::FromEnvironment()
 {
-    const std::string configured = GetEnv("RKDB2_SIM_HOME");
-    return CRkDirectoryStore(configured.empty() ? DefaultStoreDirectory() : PlatformPath(configured));
+    const std::string configured = os::GetEnv("RKDB2_SIM_HOME");
+    return CRkDirectoryStore(configured.empty() ? os::UserDataDirectory("rkdb2-sim") : os::PlatformPath(configured));
 }
 
 std::string CRkDirectoryStore::PathOf(const char* fileName) const

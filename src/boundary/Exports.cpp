@@ -8,7 +8,7 @@
 #include <string>
 #include <type_traits>
 
-#include "ExportList.h"
+#include "rk/ExportList.h"
 #include "boundary/CatalogShells.h"
 #include "boundary/ModuleState.h"
 #include "boundary/TruncatingCopy.h"

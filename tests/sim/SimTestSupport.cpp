@@ -6,6 +6,7 @@
 #include <set>
 
 #include "TestPaths.h"
+#include "db2/Db2Names.h"
 
 namespace rk::test {
 namespace {
@@ -23,7 +24,7 @@ SimLibrary::SimLibrary(const std::string& fileName) : m_library(SimDir() + "/" +
 
 void* SimLibrary::Lookup(const char* exportName) const
 {
-    return m_library.ExportByListedName(exportName);
+    return m_library.Export(rk::db2::ExportedName(exportName).c_str());
 }
 
 SimHome::SimHome() : m_path(NewDirectory()), m_env("RKDB2_SIM_HOME", m_path) {}

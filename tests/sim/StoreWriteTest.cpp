@@ -8,7 +8,8 @@
 #include "CRkDirectoryStore.h"
 #include "DefaultStoreCase.h"
 #include "SimTestSupport.h"
-#include "StoreFiles.h"
+#include "os/FileLock.h"
+#include "os/Files.h"
 #include "TestPaths.h"
 
 namespace {
@@ -69,7 +70,7 @@ TEST_F(SimStoreWrite, ReplacementLeavesOnlyTheNewFile)
 {
     const std::string path = home.FilePath("nodes.txt");
     home.Write("nodes.txt", "old");
-    ASSERT_TRUE(ReplaceFileAtomically(path, "new content"));
+    ASSERT_TRUE(rk::os::ReplaceFileAtomically(path, "new content"));
     EXPECT_EQ("new content", home.Read("nodes.txt"));
     EXPECT_EQ("nodes.txt", home.Listing()) << "no temporary file is left behind";
 }
@@ -78,25 +79,25 @@ TEST_F(SimStoreWrite, FailedReplacementKeepsTheOldFile)
 {
     // A directory in the file's place cannot be renamed over.
     std::filesystem::create_directories(home.FilePath("nodes.txt") + "/inside");
-    EXPECT_FALSE(ReplaceFileAtomically(home.FilePath("nodes.txt"), "new"));
+    EXPECT_FALSE(rk::os::ReplaceFileAtomically(home.FilePath("nodes.txt"), "new"));
     EXPECT_TRUE(std::filesystem::is_directory(home.FilePath("nodes.txt") + "/inside"));
     EXPECT_EQ("nodes.txt", home.Listing()) << "the temporary file is removed";
 
-    EXPECT_FALSE(ReplaceFileAtomically(home.FilePath("missing-dir/nodes.txt"), "new"));
+    EXPECT_FALSE(rk::os::ReplaceFileAtomically(home.FilePath("missing-dir/nodes.txt"), "new"));
 }
 
 TEST_F(SimStoreWrite, TheLockKeepsASecondWriterOut)
 {
     const std::string lockPath = home.FilePath("store.lock");
     {
-        const CRkStoreLock first(lockPath);
+        const rk::os::FileLock first(lockPath);
         ASSERT_TRUE(first.IsHeld());
-        const CRkStoreLock second(lockPath, CRkStoreLock::Wait::kFailImmediately);
+        const rk::os::FileLock second(lockPath, rk::os::FileLock::Wait::kFailImmediately);
         EXPECT_FALSE(second.IsHeld());
     }
-    const CRkStoreLock afterRelease(lockPath, CRkStoreLock::Wait::kFailImmediately);
+    const rk::os::FileLock afterRelease(lockPath, rk::os::FileLock::Wait::kFailImmediately);
     EXPECT_TRUE(afterRelease.IsHeld());
-    EXPECT_FALSE(CRkStoreLock(home.FilePath("missing-dir/store.lock")).IsHeld());
+    EXPECT_FALSE(rk::os::FileLock(home.FilePath("missing-dir/store.lock")).IsHeld());
 }
 
 TEST_F(SimStoreWrite, AnEditThatCannotTakeTheLockWritesNothing)
@@ -112,8 +113,8 @@ TEST(SimStoreLocation, EnvironmentChoosesTheDirectory)
 {
     {
         const rk::test::ScopedEnv home("RKDB2_SIM_HOME", "/some/where");
-        EXPECT_EQ(rk::test::PlatformPath("/some/where"), CRkDirectoryStore::FromEnvironment().Directory());
-        EXPECT_EQ(rk::test::PlatformPath("/some/where") + "/nodes.txt",
+        EXPECT_EQ(rk::os::PlatformPath("/some/where"), CRkDirectoryStore::FromEnvironment().Directory());
+        EXPECT_EQ(rk::os::PlatformPath("/some/where") + "/nodes.txt",
                   CRkDirectoryStore::FromEnvironment().NodesPath());
     }
     const auto profileCase = rk::test::ProfileDefaultStoreCase();

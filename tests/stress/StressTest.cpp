@@ -156,7 +156,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(library.IsLoaded());
-        SetEnv("RKDB2_SIM_HOME", store.Directory());
+        rk::os::SetEnv("RKDB2_SIM_HOME", store.Directory());
         ASSERT_TRUE(store.WriteNodes(nodes));
         ASSERT_TRUE(store.WriteDatabases(databases));
     }
@@ -165,7 +165,7 @@ protected:
     {
         std::error_code ignored;
         std::filesystem::remove_all(store.Directory(), ignored);
-        UnsetEnv("RKDB2_SIM_HOME");
+        rk::os::UnsetEnv("RKDB2_SIM_HOME");
     }
 
     void Problem(const std::string& what)

@@ -11,17 +11,17 @@ namespace rk::test {
 
 CallLog::CallLog(const std::string& onlyCalls) : m_path(TemporaryPath("rkdb2-calls"))
 {
-    SetEnv("RKDB2_SIM_CALL_LOG", m_path);
+    os::SetEnv("RKDB2_SIM_CALL_LOG", m_path);
     if (onlyCalls.empty())
-        UnsetEnv("RKDB2_SIM_CALL_LOG_ONLY");
+        os::UnsetEnv("RKDB2_SIM_CALL_LOG_ONLY");
     else
-        SetEnv("RKDB2_SIM_CALL_LOG_ONLY", onlyCalls);
+        os::SetEnv("RKDB2_SIM_CALL_LOG_ONLY", onlyCalls);
 }
 
 CallLog::~CallLog()
 {
-    UnsetEnv("RKDB2_SIM_CALL_LOG");
-    UnsetEnv("RKDB2_SIM_CALL_LOG_ONLY");
+    os::UnsetEnv("RKDB2_SIM_CALL_LOG");
+    os::UnsetEnv("RKDB2_SIM_CALL_LOG_ONLY");
     std::remove(m_path.c_str());
 }
 
@@ -49,7 +49,7 @@ int CallLog::IndexOf(const std::string& line) const
 
 void CallLog::Clear() { std::remove(m_path.c_str()); }
 
-ScopedFaults::ScopedFaults(const std::string& rules) { SetEnv("RKDB2_SIM_FAULTS", rules); }
-ScopedFaults::~ScopedFaults() { UnsetEnv("RKDB2_SIM_FAULTS"); }
+ScopedFaults::ScopedFaults(const std::string& rules) { os::SetEnv("RKDB2_SIM_FAULTS", rules); }
+ScopedFaults::~ScopedFaults() { os::UnsetEnv("RKDB2_SIM_FAULTS"); }
 
 } // namespace rk::test

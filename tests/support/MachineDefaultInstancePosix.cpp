@@ -6,9 +6,9 @@
 
 namespace rk::test {
 
-void SetDefaultInstance(const std::string& value) { SetEnv(rk::db2::profile::kDefaultInstanceValue, value); }
-void SetDefaultInstanceBytes(const std::string& bytes) { SetEnv(rk::db2::profile::kDefaultInstanceValue, bytes); }
-void RemoveDefaultInstanceValue() { UnsetEnv(rk::db2::profile::kDefaultInstanceValue); }
-void RemoveDefaultInstanceKey() { UnsetEnv(rk::db2::profile::kDefaultInstanceValue); }
+void SetDefaultInstance(const std::string& value) { os::SetEnv(rk::db2::profile::kDefaultInstanceValue, value); }
+void SetDefaultInstanceBytes(const std::string& bytes) { os::SetEnv(rk::db2::profile::kDefaultInstanceValue, bytes); }
+void RemoveDefaultInstanceValue() { os::UnsetEnv(rk::db2::profile::kDefaultInstanceValue); }
+void RemoveDefaultInstanceKey() { os::UnsetEnv(rk::db2::profile::kDefaultInstanceValue); }
 
 } // namespace rk::test

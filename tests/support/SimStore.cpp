@@ -12,7 +12,7 @@ namespace rk::test {
 SimStore::SimStore() : m_dir(TemporaryPath("rkdb2-store"))
 {
     os::MakeDirectory(m_dir);
-    SetEnv("RKDB2_SIM_HOME", m_dir);
+    os::SetEnv("RKDB2_SIM_HOME", m_dir);
 }
 
 SimStore::~SimStore()
@@ -20,7 +20,7 @@ SimStore::~SimStore()
     RemoveNodes();
     RemoveDatabases();
     os::RemoveEmptyDirectory(m_dir);
-    UnsetEnv("RKDB2_SIM_HOME");
+    os::UnsetEnv("RKDB2_SIM_HOME");
 }
 
 void SimStore::WriteNodes(const std::vector<StoreNode>& nodes)

@@ -8,14 +8,11 @@
 
 namespace rk::test {
 
-using os::SetEnv;
-using os::UnsetEnv;
-
 // Sets a variable for one scope and restores the absence afterwards.
 class ScopedEnv {
 public:
-    ScopedEnv(std::string name, const std::string& value) : m_name(std::move(name)) { SetEnv(m_name, value); }
-    ~ScopedEnv() { UnsetEnv(m_name); }
+    ScopedEnv(std::string name, const std::string& value) : m_name(std::move(name)) { os::SetEnv(m_name, value); }
+    ~ScopedEnv() { os::UnsetEnv(m_name); }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 

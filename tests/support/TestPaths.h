@@ -15,10 +15,6 @@ std::string ProductLibraryPath();
 std::string SimDir();
 std::string DoublesDir(const std::string& variant);
 
-// A path in the form the running platform takes: under Wine, Unix paths
-// "/x" become "Z:/x".
-using os::PlatformPath;
-
 // A new, empty file name in the system's temporary directory.
 std::string TemporaryPath(const std::string& stem);
 

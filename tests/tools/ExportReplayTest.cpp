@@ -139,7 +139,7 @@ protected:
     Replay Export(int expectedExit = 0)
     {
         const std::string path = rk::test::TemporaryPath("rkdb2-export");
-        EXPECT_EQ(expectedExit, rk::test::RunRkdb2({"export", "--output", rk::test::PlatformPath(path)}));
+        EXPECT_EQ(expectedExit, rk::test::RunRkdb2({"export", "--output", rk::os::PlatformPath(path)}));
         Replay replay = ReadScript(path);
         std::remove(path.c_str());
         return replay;

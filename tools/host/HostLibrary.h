@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "ExportList.h"
+#include "rk/ExportList.h"
 #include "os/LoadedLibrary.h"
 #include "rkdb2rova.h"
 

@@ -3,6 +3,7 @@
 #include "HostLibrary.h"
 #include "db2/Db2EntryPoints.h"
 #include "db2/Db2Files.h"
+#include "db2/Db2Names.h"
 #include "os/LoadedLibrary.h"
 #include "os/Modules.h"
 
@@ -58,7 +59,7 @@ ClientFileStatus Inspect(const ClientFile& file)
         status.version = rk::os::FileVersion(status.path);
     std::string missing;
     for (const char* name : file.requiredExports)
-        if (library.ExportByListedName(name) == nullptr)
+        if (library.Export(rk::db2::ExportedName(name).c_str()) == nullptr)
             missing += (missing.empty() ? "" : ", ") + std::string(name);
     if (!missing.empty()) {
         status.problem = "lacks the entry points " + missing;

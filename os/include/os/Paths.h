@@ -9,6 +9,11 @@ namespace rk::os {
 // "/x/y" becomes "Z:/x/y"; any other path stays as it is.
 std::string PlatformPath(const std::string& path);
 
+// A directory of the user's own named after `name`: in the user's profile
+// (USERPROFILE) on Windows; hidden (".name") in the home directory (HOME,
+// else the working directory) elsewhere.
+std::string UserDataDirectory(const std::string& name);
+
 // The system's directory for temporary files, with a trailing separator.
 std::string TemporaryDirectory();
 

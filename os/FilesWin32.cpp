@@ -1,25 +1,81 @@
-#include "StoreFiles.h"
-
-#include "SimHooks.h"
+#include "os/Files.h"
 
 #include <algorithm>
 #include <atomic>
-#include <string>
+#include <cstdio>
+#include <functional>
+#include <mutex>
 
 #ifndef NOMINMAX
 #  define NOMINMAX
 #endif
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
-namespace rk::sim::store {
+namespace rk::os {
 namespace {
 
-class CRkFileHandle {
+// The named mutex that every appending writer of one file holds, in any
+// module and any process. Each module opens it once per file; its threads
+// take their own lock first, which also keeps the handle while another
+// thread uses it.
+class AppendMutex {
 public:
-    explicit CRkFileHandle(HANDLE handle) : m_file(handle) {}
-    ~CRkFileHandle() { Close(); }
-    CRkFileHandle(const CRkFileHandle&) = delete;
-    CRkFileHandle& operator=(const CRkFileHandle&) = delete;
+    ~AppendMutex()
+    {
+        if (m_mutex != nullptr)
+            ::CloseHandle(m_mutex);
+    }
+
+    // Holds the named mutex of the file at `path` for the life of the result.
+    class Held {
+    public:
+        Held(AppendMutex& owner, const std::string& path) : m_lock(owner.m_threads)
+        {
+            m_mutex = owner.Open(path);
+            if (m_mutex != nullptr && ::WaitForSingleObject(m_mutex, INFINITE) == WAIT_FAILED)
+                m_mutex = nullptr;
+        }
+        ~Held()
+        {
+            if (m_mutex != nullptr)
+                ::ReleaseMutex(m_mutex);
+        }
+        Held(const Held&) = delete;
+        Held& operator=(const Held&) = delete;
+
+    private:
+        std::lock_guard<std::mutex> m_lock;
+        HANDLE m_mutex = nullptr;
+    };
+
+private:
+    HANDLE Open(const std::string& path)
+    {
+        if (m_mutex != nullptr && path == m_path)
+            return m_mutex;
+        if (m_mutex != nullptr)
+            ::CloseHandle(m_mutex);
+        m_path = path;
+        const std::string name = "rkdb2-append-" + std::to_string(std::hash<std::string>{}(path));
+        m_mutex = ::CreateMutexA(nullptr, FALSE, name.c_str());
+        return m_mutex;
+    }
+
+    std::mutex m_threads;
+    std::string m_path;
+    HANDLE m_mutex = nullptr;
+};
+
+AppendMutex g_appendMutex;
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : m_file(handle) {}
+    ~FileHandle() { Close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
 
     bool IsValid() const { return m_file != INVALID_HANDLE_VALUE; }
     HANDLE Get() const { return m_file; }
@@ -74,9 +130,28 @@ bool RenameOver(const std::string& from, const std::string& to)
 
 } // namespace
 
+void AppendToFile(const std::string& path, const std::string& text)
+{
+    const AppendMutex::Held held(g_appendMutex, path);
+    if (std::FILE* file = std::fopen(path.c_str(), "ab")) {
+        std::fputs(text.c_str(), file);
+        std::fclose(file);
+    }
+}
+
+void MakeDirectory(const std::string& path) { ::CreateDirectoryA(path.c_str(), nullptr); }
+
+void RemoveEmptyDirectory(const std::string& path) { ::RemoveDirectoryA(path.c_str()); }
+
+void UseBinaryStandardOutput()
+{
+    std::fflush(stdout);
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+}
+
 std::optional<std::string> ReadWholeFile(const std::string& path)
 {
-    CRkFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsValid())
         return std::nullopt;
@@ -95,7 +170,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
 bool ReplaceFileAtomically(const std::string& path, const std::string& content)
 {
     const std::string temporary = TemporaryNameFor(path);
-    CRkFileHandle file(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+    FileHandle file(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                                      nullptr));
     if (!file.IsValid())
         return false;
@@ -106,30 +181,4 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& content)
     return false;
 }
 
-CRkStoreLock::CRkStoreLock(const std::string& lockPath, Wait wait)
-{
-    const HANDLE file = ::CreateFileA(lockPath.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    m_file = file;
-    OVERLAPPED overlapped = {};
-    const DWORD flags = LOCKFILE_EXCLUSIVE_LOCK | (wait == Wait::kFailImmediately ? LOCKFILE_FAIL_IMMEDIATELY : 0);
-    m_held = ::LockFileEx(file, flags, 0, 1, 0, &overlapped) != FALSE;
-}
-
-CRkStoreLock::~CRkStoreLock()
-{
-    if (m_file == nullptr)
-        return;
-    if (m_held) {
-        OVERLAPPED overlapped = {};
-        ::UnlockFileEx(m_file, 0, 1, 0, &overlapped);
-    }
-    ::CloseHandle(m_file);
-}
-
-std::string DefaultStoreDirectory() { return GetEnv("USERPROFILE") + "\\rkdb2-sim"; }
-
-} // namespace rk::sim::store
+} // namespace rk::os

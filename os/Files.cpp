@@ -1,9 +1,9 @@
-#include "StoreFiles.h"
+#include "os/Files.h"
 
 #include <filesystem>
 #include <system_error>
 
-namespace rk::sim::store {
+namespace rk::os {
 
 bool FileExists(const std::string& path)
 {
@@ -18,4 +18,4 @@ bool EnsureDirectory(const std::string& path)
     return std::filesystem::is_directory(path, error);
 }
 
-} // namespace rk::sim::store
+} // namespace rk::os

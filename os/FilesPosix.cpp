@@ -1,26 +1,24 @@
-#include "StoreFiles.h"
-
-#include "SimHooks.h"
+#include "os/Files.h"
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <string>
 
 #include <fcntl.h>
-#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-namespace rk::sim::store {
+namespace rk::os {
 namespace {
 
-class CRkFileDescriptor {
+class FileDescriptor {
 public:
-    explicit CRkFileDescriptor(int fd) : m_fd(fd) {}
-    ~CRkFileDescriptor() { Close(); }
-    CRkFileDescriptor(const CRkFileDescriptor&) = delete;
-    CRkFileDescriptor& operator=(const CRkFileDescriptor&) = delete;
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() { Close(); }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
 
     int Get() const { return m_fd; }
     bool Close()
@@ -56,6 +54,21 @@ std::string TemporaryNameFor(const std::string& path)
 
 } // namespace
 
+void AppendToFile(const std::string& path, const std::string& text)
+{
+    // One fputs before fclose: a single write of the whole text.
+    if (std::FILE* file = std::fopen(path.c_str(), "ab")) {
+        std::fputs(text.c_str(), file);
+        std::fclose(file);
+    }
+}
+
+void MakeDirectory(const std::string& path) { ::mkdir(path.c_str(), 0700); }
+
+void RemoveEmptyDirectory(const std::string& path) { ::rmdir(path.c_str()); }
+
+void UseBinaryStandardOutput() {}
+
 std::optional<std::string> ReadWholeFile(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
@@ -70,7 +83,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
 bool ReplaceFileAtomically(const std::string& path, const std::string& content)
 {
     const std::string temporary = TemporaryNameFor(path);
-    CRkFileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+    FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
     if (file.Get() < 0)
         return false;
     const bool written = WriteAll(file.Get(), content) && ::fsync(file.Get()) == 0;
@@ -80,30 +93,4 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& content)
     return false;
 }
 
-CRkStoreLock::CRkStoreLock(const std::string& lockPath, Wait wait)
-    : m_fd(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644))
-{
-    if (m_fd < 0)
-        return;
-    const int operation = LOCK_EX | (wait == Wait::kFailImmediately ? LOCK_NB : 0);
-    int result = 0;
-    do {
-        result = ::flock(m_fd, operation);
-    } while (result != 0 && errno == EINTR);
-    m_held = result == 0;
-}
-
-CRkStoreLock::~CRkStoreLock()
-{
-    // Closing the descriptor releases the lock.
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
-
-std::string DefaultStoreDirectory()
-{
-    const std::string home = GetEnv("HOME");
-    return (home.empty() ? std::string(".") : home) + "/.rkdb2-sim";
-}
-
-} // namespace rk::sim::store
+} // namespace rk::os

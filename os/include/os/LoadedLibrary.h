@@ -5,8 +5,6 @@
 
 #include <string>
 
-#include "db2/Db2Names.h"
-
 namespace rk::os {
 
 class LoadedLibrary {
@@ -29,10 +27,6 @@ public:
 
     // An export's address by its exact name, or null.
     void* Export(const char* name) const;
-    // A DB2 entry point by its listed name, stdcall decoration included
-    // ("sqlenops_api@12"), as this build's libraries export it (see
-    // rk::db2::ExportedName). Null when absent.
-    void* ExportByListedName(const char* exportName) const { return Export(rk::db2::ExportedName(exportName).c_str()); }
 
 private:
     void* m_handle = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 // File operations whose safe or expected form differs by platform.
 
+#include <optional>
 #include <string>
 
 namespace rk::os {
@@ -18,6 +19,25 @@ void AppendToFile(const std::string& path, const std::string& text);
 void MakeDirectory(const std::string& path);
 // Removes a directory if it is empty; failures are ignored.
 void RemoveEmptyDirectory(const std::string& path);
+
+// The file's bytes, or nullopt when it cannot be opened or read. On
+// Windows the file is opened with every sharing mode, so that it never
+// keeps a writer from renaming its replacement over it for longer than the
+// read takes.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Writes `content` to a new temporary file in the same directory, flushes
+// it to the disk and renames it over `path` in one step, so that a reader
+// sees either the old or the new file, never a part of one. On failure the
+// old file is left as it was and the temporary file is removed. On Windows,
+// where a file that is being read cannot be replaced, the rename waits up
+// to two seconds for the readers.
+bool ReplaceFileAtomically(const std::string& path, const std::string& content);
+
+bool FileExists(const std::string& path);
+
+// Creates the directory and its parents; true when it exists afterwards.
+bool EnsureDirectory(const std::string& path);
 
 // Makes standard output write bytes as they are: the Windows C run-time
 // otherwise writes "\n" as "\r\n" (and "\r\n" as "\r\r\n"). Nothing on Linux.

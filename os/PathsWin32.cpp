@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "os/Environment.h"
+
 namespace rk::os {
 
 std::string PlatformPath(const std::string& path)
@@ -10,6 +12,8 @@ std::string PlatformPath(const std::string& path)
         return "Z:" + path;
     return path;
 }
+
+std::string UserDataDirectory(const std::string& name) { return GetEnv("USERPROFILE") + "\\" + name; }
 
 std::string TemporaryDirectory()
 {

@@ -1,8 +1,16 @@
 #include "os/Paths.h"
 
+#include <cstdlib>
+
 namespace rk::os {
 
 std::string PlatformPath(const std::string& path) { return path; }
+
+std::string UserDataDirectory(const std::string& name)
+{
+    const char* home = std::getenv("HOME");
+    return std::string(home != nullptr && *home != '\0' ? home : ".") + "/." + name;
+}
 
 std::string TemporaryDirectory() { return "/tmp/"; }
 
