@@ -113,6 +113,33 @@ static_assert(kAltHostName.offset == kBasicSize, "the extended fields follow the
 static_assert(kAltPortNumber.End() + 1 == kExtendedSize, "db2DbDirInfo ends one filler byte after altportnumber");
 } // namespace dbinfo
 
+// Operating systems of a node (sqleninfo os_type), DB2's platform codes.
+namespace ostype {
+inline constexpr std::uint16_t kUnknown = 0;
+inline constexpr std::uint16_t kOs2 = 1;
+inline constexpr std::uint16_t kWindows = 3;
+inline constexpr std::uint16_t kAix = 4;
+inline constexpr std::uint16_t kNt = 5;
+inline constexpr std::uint16_t kHp = 6;
+inline constexpr std::uint16_t kSun = 7;
+inline constexpr std::uint16_t kZos = 8;
+inline constexpr std::uint16_t kSiemensNixdorf = 13;
+inline constexpr std::uint16_t kWindows95 = 15;
+inline constexpr std::uint16_t kSco = 16;
+inline constexpr std::uint16_t kLinux = 18;
+inline constexpr std::uint16_t kDynix = 19;
+inline constexpr std::uint16_t kLinux390 = 24;
+inline constexpr std::uint16_t kLinuxZ64 = 25;
+inline constexpr std::uint16_t kLinuxIa64 = 26;
+inline constexpr std::uint16_t kLinuxPpc = 27;
+inline constexpr std::uint16_t kLinuxPpc64 = 28;
+inline constexpr std::uint16_t kLinuxX8664 = 29;
+inline constexpr std::uint16_t kHpPa64 = 30;
+inline constexpr std::uint16_t kHpIa = 31;
+inline constexpr std::uint16_t kHpIa64 = 32;
+inline constexpr std::uint16_t kAs400 = 400;
+} // namespace ostype
+
 // Entry types of a database directory entry: character digits.
 inline constexpr unsigned char kEntryTypeIndirect = '0';
 inline constexpr unsigned char kEntryTypeRemote = '1';

@@ -51,3 +51,14 @@ enum class EntryPointNeed { kRequired, kOptional };
     X(SQLDisconnect, "SQLDisconnect", SQLDisconnectFn, kRequired)           \
     X(SQLGetInfo, "SQLGetInfo", SQLGetInfoFn, kRequired)                    \
     X(SQLGetDiagRec, "SQLGetDiagRec", SQLGetDiagRecFn, kRequired)
+
+// Each entry point's listed name as a constant named after its field, for
+// code that names one entry point: rk::db2::listed::sqlenops_api is
+// "sqlenops_api@12".
+namespace rk::db2::listed {
+#define RK_DB2_LISTED_NAME(field, exportName, Fn, need) inline constexpr char field[] = exportName;
+RK_DB2APP_ENTRY_POINTS(RK_DB2_LISTED_NAME)
+RK_DB2SYS_ENTRY_POINTS(RK_DB2_LISTED_NAME)
+RK_DB2CLI_ENTRY_POINTS(RK_DB2_LISTED_NAME)
+#undef RK_DB2_LISTED_NAME
+} // namespace rk::db2::listed

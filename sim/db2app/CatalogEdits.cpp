@@ -13,8 +13,11 @@ namespace {
 using store::CRkDirectoryStore;
 using store::EditResult;
 
-constexpr std::size_t kMaxHostNameLength = 255;
-constexpr std::size_t kMaxServiceNameLength = 14;
+// The longest texts the node directory keeps: its record's field widths.
+constexpr std::size_t kMaxHostNameLength = db2::nodeinfo::kHostName.width;
+constexpr std::size_t kMaxServiceNameLength = db2::nodeinfo::kServiceName.width;
+static_assert(kMaxHostNameLength + 1 == db2::tcpip::kHostName.width, "the catalog record holds one more: its NUL");
+static_assert(kMaxServiceNameLength + 1 == db2::tcpip::kServiceName.width, "the catalog record holds one more: its NUL");
 
 // DB2's naming rules for a name the caller may pass as a null pointer.
 bool IsValidDirectoryName(const char* name) { return name != nullptr && db2::IsValidDirectoryName(name); }

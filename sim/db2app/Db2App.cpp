@@ -100,7 +100,7 @@ int RK_DB2_CALL db2DbDirOpenScan(std::uint32_t version, void* parameters, Sqlca*
             ClearOpenOutputs(&open->oHandle, &open->oNumEntries);
     };
     return RunCall(
-        "db2DbDirOpenScan@12", "DB2DBDIR", ca,
+        rk::db2::listed::db2DbDirOpenScan, "DB2DBDIR", ca,
         [&] {
             if (open == nullptr)
                 return NoParameters();
@@ -121,7 +121,7 @@ int RK_DB2_CALL db2DbDirGetNextEntry(std::uint32_t version, void* parameters, Sq
             ClearRecord(&next->poDbDirEntry);
     };
     return RunCall(
-        "db2DbDirGetNextEntry@12", "DB2DBDIR", ca,
+        rk::db2::listed::db2DbDirGetNextEntry, "DB2DBDIR", ca,
         [&] {
             if (next == nullptr)
                 return NoParameters();
@@ -136,7 +136,7 @@ int RK_DB2_CALL db2DbDirGetNextEntry(std::uint32_t version, void* parameters, Sq
 int RK_DB2_CALL db2DbDirCloseScan(std::uint32_t version, void* parameters, Sqlca* ca)
 {
     const auto* close = static_cast<const rk::db2::DbDirCloseScanParams*>(parameters);
-    return RunCall("db2DbDirCloseScan@12", "DB2DBDIR", ca, [&] {
+    return RunCall(rk::db2::listed::db2DbDirCloseScan, "DB2DBDIR", ca, [&] {
         if (close == nullptr)
             return NoParameters();
         if (!IsKnownVersion(version))
@@ -148,26 +148,26 @@ int RK_DB2_CALL db2DbDirCloseScan(std::uint32_t version, void* parameters, Sqlca
 int RK_DB2_CALL sqlenops_api(unsigned short* handle, unsigned short* count, Sqlca* ca)
 {
     return RunCall(
-        "sqlenops_api@12", "SQLENOPS", ca, [&] { return rk::sim::OpenNodeScan(handle, count); },
+        rk::db2::listed::sqlenops_api, "SQLENOPS", ca, [&] { return rk::sim::OpenNodeScan(handle, count); },
         [&] { ClearOpenOutputs(handle, count); });
 }
 
 int RK_DB2_CALL sqlengne_api(unsigned short handle, unsigned char** record, Sqlca* ca)
 {
     return RunCall(
-        "sqlengne_api@12", "SQLENGNE", ca, [&] { return rk::sim::FetchNextEntry(ScanKind::kNode, handle, record); },
+        rk::db2::listed::sqlengne_api, "SQLENGNE", ca, [&] { return rk::sim::FetchNextEntry(ScanKind::kNode, handle, record); },
         [&] { ClearRecord(record); });
 }
 
 int RK_DB2_CALL sqlencls_api(unsigned short handle, Sqlca* ca)
 {
-    return RunCall("sqlencls_api@8", "SQLENCLS", ca, [&] { return rk::sim::CloseScan(ScanKind::kNode, handle); });
+    return RunCall(rk::db2::listed::sqlencls_api, "SQLENCLS", ca, [&] { return rk::sim::CloseScan(ScanKind::kNode, handle); });
 }
 
 int RK_DB2_CALL sqledosd_api(char* path, unsigned short* handle, unsigned short* count, Sqlca* ca)
 {
     return RunCall(
-        "sqledosd_api", "SQLEDOSD", ca,
+        rk::db2::listed::sqledosd_api, "SQLEDOSD", ca,
         [&] { return rk::sim::OpenDatabaseScan(ScanKind::kDatabase, path, handle, count); },
         [&] { ClearOpenOutputs(handle, count); });
 }
@@ -175,36 +175,36 @@ int RK_DB2_CALL sqledosd_api(char* path, unsigned short* handle, unsigned short*
 int RK_DB2_CALL sqledgne_api(unsigned short handle, unsigned char** record, Sqlca* ca)
 {
     return RunCall(
-        "sqledgne_api", "SQLEDGNE", ca, [&] { return rk::sim::FetchNextEntry(ScanKind::kDatabase, handle, record); },
+        rk::db2::listed::sqledgne_api, "SQLEDGNE", ca, [&] { return rk::sim::FetchNextEntry(ScanKind::kDatabase, handle, record); },
         [&] { ClearRecord(record); });
 }
 
 int RK_DB2_CALL sqledcls_api(unsigned short handle, Sqlca* ca)
 {
-    return RunCall("sqledcls_api", "SQLEDCLS", ca, [&] { return rk::sim::CloseScan(ScanKind::kDatabase, handle); });
+    return RunCall(rk::db2::listed::sqledcls_api, "SQLEDCLS", ca, [&] { return rk::sim::CloseScan(ScanKind::kDatabase, handle); });
 }
 
 int RK_DB2_CALL sqlectnd_api(unsigned char* node, unsigned char* protocol, Sqlca* ca)
 {
-    return RunCall("sqlectnd_api", "SQLECTND", ca, [&] { return rk::sim::CatalogNode(node, protocol); });
+    return RunCall(rk::db2::listed::sqlectnd_api, "SQLECTND", ca, [&] { return rk::sim::CatalogNode(node, protocol); });
 }
 
 int RK_DB2_CALL sqlecadb_api(char* databaseName, char* alias, unsigned char entryType, char* nodeName, char* path,
                              char* comment, unsigned short authentication, char* /*principal*/, Sqlca* ca)
 {
-    return RunCall("sqlecadb_api", "SQLECADB", ca, [&] {
+    return RunCall(rk::db2::listed::sqlecadb_api, "SQLECADB", ca, [&] {
         return rk::sim::CatalogDatabase(databaseName, alias, entryType, nodeName, path, comment, authentication);
     });
 }
 
 int RK_DB2_CALL sqleuncd_api(char* alias, Sqlca* ca)
 {
-    return RunCall("sqleuncd_api", "SQLEUNCD", ca, [&] { return rk::sim::UncatalogDatabase(alias); });
+    return RunCall(rk::db2::listed::sqleuncd_api, "SQLEUNCD", ca, [&] { return rk::sim::UncatalogDatabase(alias); });
 }
 
 int RK_DB2_CALL sqleuncn_api(char* nodeName, Sqlca* ca)
 {
-    return RunCall("sqleuncn_api", "SQLEUNCN", ca, [&] { return rk::sim::UncatalogNode(nodeName); });
+    return RunCall(rk::db2::listed::sqleuncn_api, "SQLEUNCN", ca, [&] { return rk::sim::UncatalogNode(nodeName); });
 }
 
 } // extern "C"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "CRkDirectoryStore.h"
-#include "ScanRecords.h"
+#include "DirectoryRecords.h"
 #include "SimCodes.h"
 
 namespace rk::sim {
@@ -50,7 +50,7 @@ CallOutcome OpenNodeScan(std::uint16_t* handle, std::uint16_t* count)
         return {db2::kSqlNodeDirectoryNotFound, {}};
     Records records;
     for (const auto& node : *nodes)
-        records.push_back(EncodeNodeInfo(node));
+        records.push_back(store::EncodeNodeInfo(node));
     return Register(ScanKind::kNode, std::move(records), db2::kSqlNodeDirectoryEmpty, db2::kSqlNodeScansExhausted,
                     handle, count);
 }
@@ -70,7 +70,7 @@ CallOutcome OpenDatabaseScan(ScanKind kind, const char* path, std::uint16_t* han
         return {db2::kSqlDatabaseDirectoryNotFound, {}};
     Records records;
     for (const auto& database : *databases)
-        records.push_back(EncodeDatabaseInfo(database, kind == ScanKind::kDatabaseExtended));
+        records.push_back(store::EncodeDatabaseInfo(database, kind == ScanKind::kDatabaseExtended));
     return Register(kind, std::move(records), db2::kSqlSystemDirectoryEmpty, db2::kSqlDatabaseScansExhausted,
                     handle, count);
 }

@@ -53,7 +53,7 @@ CliReturn RK_DB2_CALL SQLAllocHandle(short handleType, CliHandle input, CliHandl
 {
     if (output != nullptr)
         *output = nullptr;
-    return Dispatch("SQLAllocHandle", [&] {
+    return Dispatch(rk::db2::listed::SQLAllocHandle, [&] {
         const auto* dm = DriverManager();
         if (dm == nullptr)
             return kCliError;
@@ -72,7 +72,7 @@ CliReturn RK_DB2_CALL SQLAllocHandle(short handleType, CliHandle input, CliHandl
 
 CliReturn RK_DB2_CALL SQLFreeHandle(short handleType, CliHandle handle)
 {
-    return Dispatch("SQLFreeHandle", [&] {
+    return Dispatch(rk::db2::listed::SQLFreeHandle, [&] {
         const auto* dm = DriverManager();
         return dm != nullptr ? dm->SQLFreeHandle(handleType, handle) : kCliError;
     });
@@ -82,7 +82,7 @@ CliReturn RK_DB2_CALL SQLConnect(CliHandle dbc, unsigned char* dataSource, short
                                  unsigned char* user, short userLength, unsigned char* password,
                                  short passwordLength)
 {
-    return Dispatch("SQLConnect", [&] {
+    return Dispatch(rk::db2::listed::SQLConnect, [&] {
         const auto* dm = DriverManager();
         return dm != nullptr
                    ? dm->SQLConnect(dbc, dataSource, dataSourceLength, user, userLength, password, passwordLength)
@@ -92,7 +92,7 @@ CliReturn RK_DB2_CALL SQLConnect(CliHandle dbc, unsigned char* dataSource, short
 
 CliReturn RK_DB2_CALL SQLDisconnect(CliHandle dbc)
 {
-    return Dispatch("SQLDisconnect", [&] {
+    return Dispatch(rk::db2::listed::SQLDisconnect, [&] {
         const auto* dm = DriverManager();
         return dm != nullptr ? dm->SQLDisconnect(dbc) : kCliError;
     });
@@ -101,7 +101,7 @@ CliReturn RK_DB2_CALL SQLDisconnect(CliHandle dbc)
 CliReturn RK_DB2_CALL SQLGetInfo(CliHandle dbc, unsigned short infoType, void* value, short bufferLength,
                                  short* stringLength)
 {
-    return Dispatch("SQLGetInfo", [&] {
+    return Dispatch(rk::db2::listed::SQLGetInfo, [&] {
         const auto* dm = DriverManager();
         return dm != nullptr ? dm->SQLGetInfo(dbc, infoType, value, bufferLength, stringLength) : kCliError;
     });
@@ -111,7 +111,7 @@ CliReturn RK_DB2_CALL SQLGetDiagRec(short handleType, CliHandle handle, short re
                                     CliInteger* nativeError, unsigned char* messageText, short bufferLength,
                                     short* textLength)
 {
-    return Dispatch("SQLGetDiagRec", [&] {
+    return Dispatch(rk::db2::listed::SQLGetDiagRec, [&] {
         const auto synthetic = rk::sim::SyntheticDiagnostics::FromEnvironment();
         if (synthetic && synthetic->Covers(handleType))
             return synthetic->GetRecord(handle, recordNumber, sqlstate, nativeError, messageText, bufferLength,

@@ -110,7 +110,7 @@ int RK_DB2_CALL sqlaintp_api(char* buffer, short bufferSize, short lineWidth, co
                              rk::db2::Sqlca* ca)
 {
     try {
-        if (const auto injected = rk::sim::EnterCall("sqlaintp_api@20"))
+        if (const auto injected = rk::sim::EnterCall(rk::db2::listed::sqlaintp_api))
             return *injected;
         return FormatSqlcodeMessage(buffer, bufferSize, lineWidth, messageFile, ca);
     } catch (...) {
@@ -121,7 +121,7 @@ int RK_DB2_CALL sqlaintp_api(char* buffer, short bufferSize, short lineWidth, co
 int RK_DB2_CALL sqlogstt(char* buffer, short bufferSize, short lineWidth, char* sqlstate)
 {
     try {
-        if (const auto injected = rk::sim::EnterCall("sqlogstt"))
+        if (const auto injected = rk::sim::EnterCall(rk::db2::listed::sqlogstt))
             return *injected;
         return FormatSqlstateText(buffer, bufferSize, lineWidth, sqlstate);
     } catch (...) {

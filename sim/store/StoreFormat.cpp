@@ -198,7 +198,7 @@ std::string Format(const std::vector<Entry>& entries, const char* title, const s
 } // namespace
 
 CRkFormatError::CRkFormatError(std::size_t line, const std::string& problem)
-    : std::runtime_error("line " + std::to_string(line) + ": " + problem), m_line(line)
+    : std::runtime_error("line " + std::to_string(line) + ": " + problem)
 {
 }
 

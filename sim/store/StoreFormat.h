@@ -33,10 +33,6 @@ namespace rk::sim::store {
 class CRkFormatError : public std::runtime_error {
 public:
     CRkFormatError(std::size_t line, const std::string& problem);
-    std::size_t Line() const { return m_line; }
-
-private:
-    std::size_t m_line;
 };
 
 // Throw CRkFormatError for a damaged file.

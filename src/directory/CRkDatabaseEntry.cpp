@@ -16,12 +16,13 @@ namespace nodeinfo = rk::db2::nodeinfo;
 
 // The longest the fifteen texts can be together: the record's and the node
 // record's fields, an instance of at most a database name or the default
-// instance, and three code texts of at most 64 bytes.
+// instance, and three code texts.
 constexpr std::size_t kMaxTextsLength =
     dbinfo::kAlias.width + 2 * dbinfo::kDatabaseName.width + dbinfo::kDrive.width + dbinfo::kInternalName.width +
     dbinfo::kNodeName.width + dbinfo::kDatabaseType.width + dbinfo::kComment.width + dbinfo::kAltHostName.width +
     dbinfo::kAltPortNumber.width + nodeinfo::kHostName.width + nodeinfo::kServiceName.width +
-    rk::db2::kDefaultInstanceBufferSize + nodeinfo::kInstanceName.width + nodeinfo::kRemoteInstanceName.width + 3 * 64;
+    rk::db2::kDefaultInstanceBufferSize + nodeinfo::kInstanceName.width + nodeinfo::kRemoteInstanceName.width +
+    3 * rk::directory::kMaxCodeTextLength;
 static_assert(kMaxTextsLength <= UINT16_MAX, "the texts' ends fit 16 bits");
 
 // A client fills its buffer for the whole directory when the scan opens, so

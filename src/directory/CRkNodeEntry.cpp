@@ -5,14 +5,6 @@
 #include "directory/CodeTexts.h"
 #include "directory/TrimmedField.h"
 
-namespace {
-
-// A z/OS node's instance is the database itself: the database entries
-// joined with it show their own database name (see CRkDatabaseEntry).
-constexpr std::uint16_t kOsTypeZos = 8;
-
-} // namespace
-
 const char* const CRkNodeEntry::kDatabaseIsInstance = "?";
 
 CRkNodeEntry::CRkNodeEntry(const unsigned char* nodeInfoRecord, const std::string& defaultInstance)
@@ -25,7 +17,9 @@ CRkNodeEntry::CRkNodeEntry(const unsigned char* nodeInfoRecord, const std::strin
     serviceName = TrimmedField(nodeInfoRecord, nodeinfo::kServiceName);
 
     const std::uint16_t osType = rk::bytes::ReadU16(nodeInfoRecord, nodeinfo::kOsTypeOffset);
-    if (osType == kOsTypeZos) {
+    // A z/OS node's instance is the database itself: the database entries
+    // joined with it show their own database name (see CRkDatabaseEntry).
+    if (osType == rk::db2::ostype::kZos) {
         instanceName = kDatabaseIsInstance;
     } else {
         instanceName = TrimmedField(nodeInfoRecord, nodeinfo::kInstanceName);

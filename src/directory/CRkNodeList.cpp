@@ -7,12 +7,6 @@
 #include "db2/CRkDb2AppLib.h"
 #include "directory/DirectoryScan.h"
 
-namespace {
-
-constexpr std::uint16_t kOsTypeWindows = 3;
-
-} // namespace
-
 namespace rk::directory {
 
 void BuildLocalNodeRecord(const char (&defaultInstance)[db2::kDefaultInstanceBufferSize],
@@ -26,7 +20,7 @@ void BuildLocalNodeRecord(const char (&defaultInstance)[db2::kDefaultInstanceBuf
     const std::string_view instance = bytes::TextUpToNul(defaultInstance, sizeof defaultInstance);
     if (instance.size() < sizeof defaultInstance)
         std::memcpy(record + db2::nodeinfo::kInstanceName.offset, instance.data(), instance.size());
-    bytes::WriteU16(record, db2::nodeinfo::kOsTypeOffset, kOsTypeWindows);
+    bytes::WriteU16(record, db2::nodeinfo::kOsTypeOffset, db2::ostype::kWindows);
 }
 
 } // namespace rk::directory

@@ -1,5 +1,7 @@
 #include "directory/CodeTexts.h"
 
+#include "db2/Db2Api.h"
+
 namespace rk::directory {
 namespace {
 
@@ -40,13 +42,41 @@ constexpr CodeText kAuthentications[] = {
 };
 
 constexpr CodeText kPlatforms[] = {
-    {0, "UNKNOWN"},      {1, "OS/2"},         {3, "Windows"},     {4, "AIX"},
-    {5, "NT"},           {6, "HP"},           {7, "Sun"},         {8, "Z/OS"},
-    {13, "Siemens Nixdorf"}, {15, "Windows 95"}, {16, "SCO"},     {18, "Linux"},
-    {19, "DYNIX/ptx"},   {24, "Linux/390"},   {25, "LinuxZ64"},   {26, "Linux/IA64"},
-    {27, "Linux/PPC"},   {28, "Linux/PPC64"}, {29, "Linux/X8664"}, {30, "HP-PA64"},
-    {31, "HP-IA"},       {32, "HP-IA64"},     {400, "AS/400"},
+    {db2::ostype::kUnknown, "UNKNOWN"},
+    {db2::ostype::kOs2, "OS/2"},
+    {db2::ostype::kWindows, "Windows"},
+    {db2::ostype::kAix, "AIX"},
+    {db2::ostype::kNt, "NT"},
+    {db2::ostype::kHp, "HP"},
+    {db2::ostype::kSun, "Sun"},
+    {db2::ostype::kZos, "Z/OS"},
+    {db2::ostype::kSiemensNixdorf, "Siemens Nixdorf"},
+    {db2::ostype::kWindows95, "Windows 95"},
+    {db2::ostype::kSco, "SCO"},
+    {db2::ostype::kLinux, "Linux"},
+    {db2::ostype::kDynix, "DYNIX/ptx"},
+    {db2::ostype::kLinux390, "Linux/390"},
+    {db2::ostype::kLinuxZ64, "LinuxZ64"},
+    {db2::ostype::kLinuxIa64, "Linux/IA64"},
+    {db2::ostype::kLinuxPpc, "Linux/PPC"},
+    {db2::ostype::kLinuxPpc64, "Linux/PPC64"},
+    {db2::ostype::kLinuxX8664, "Linux/X8664"},
+    {db2::ostype::kHpPa64, "HP-PA64"},
+    {db2::ostype::kHpIa, "HP-IA"},
+    {db2::ostype::kHpIa64, "HP-IA64"},
+    {db2::ostype::kAs400, "AS/400"},
 };
+
+template <std::size_t N>
+constexpr bool FitTheEntries(const CodeText (&table)[N])
+{
+    for (const auto& entry : table)
+        if (std::string_view(entry.text).size() > kMaxCodeTextLength)
+            return false;
+    return true;
+}
+static_assert(FitTheEntries(kEntryTypes) && FitTheEntries(kAuthentications) && FitTheEntries(kPlatforms),
+              "every code text fits what an entry sets aside for it");
 
 } // namespace
 

@@ -1,10 +1,15 @@
 #pragma once
 // The words shown for DB2's codes in directory entries.
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 namespace rk::directory {
+
+// No code text is longer: an entry sizes its texts with this before it reads
+// them. The tables are checked against it where they are defined.
+inline constexpr std::size_t kMaxCodeTextLength = 64;
 
 // Entry type of a database directory entry: a character digit '0' to '4';
 // any other byte gives empty text.

@@ -2,7 +2,9 @@
 // the node entry's instance choices and the database entry's join.
 
 #include <cstring>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -83,55 +85,44 @@ TEST(DirectoryTrimmedField, BlankOrNulArraysGiveEmptyText)
     EXPECT_EQ("", Trimmed(std::string(8, '\0')));
 }
 
-TEST(DirectoryCodeTexts, EntryTypeIsACharacterDigit)
+// Every value of each code once: which ones have a text, that no two share
+// one, that each fits what an entry sets aside, and the spellings hosts match
+// on, DB2's own typos included.
+TEST(DirectoryCodeTexts, EachCodeHasItsOwnTextThatFitsAnEntry)
 {
-    EXPECT_EQ("SQL_INDIRECT", EntryTypeText('0'));
-    EXPECT_EQ("SQL_REMOTE", EntryTypeText('1'));
-    EXPECT_EQ("SQL_HOME", EntryTypeText('2'));
-    EXPECT_EQ("SQL_DCE", EntryTypeText('3'));
-    EXPECT_EQ("SQL_LDPA", EntryTypeText('4'));
-    EXPECT_EQ("", EntryTypeText('5'));
-    for (unsigned char value = 0; value <= 4; ++value)
-        EXPECT_EQ("", EntryTypeText(value)) << "byte value " << int(value);
-}
-
-TEST(DirectoryCodeTexts, AuthenticationTableWithItsSpelling)
-{
-    const char* const expected[] = {"On Server",
-                                    "On Client",
-                                    "DDCS",
-                                    "DCE",
-                                    "At Server with encrypt",
-                                    "DDCS with encrypt",
-                                    "DCE or Server with Encrypt",
-                                    "Kerberos",
-                                    "Kerberos or Server with Envrypt",
-                                    "GSS API plugin",
-                                    "GSS API plugin or Server with Encrypt",
-                                    "At server with encrypted data",
-                                    "At server with or without encrypted data"};
-    for (std::uint16_t value = 0; value <= 12; ++value)
-        EXPECT_EQ(expected[value], AuthenticationText(value)) << value;
-    EXPECT_EQ("Not Specified", AuthenticationText(255));
-    EXPECT_EQ("", AuthenticationText(13));
-    EXPECT_EQ("", AuthenticationText(254));
-    EXPECT_EQ("", AuthenticationText(256));
-    EXPECT_EQ("", AuthenticationText(65535));
-}
-
-TEST(DirectoryCodeTexts, PlatformTableAndItsTwoFallbacks)
-{
-    const std::pair<std::uint16_t, const char*> listed[] = {
-        {0, "UNKNOWN"},        {1, "OS/2"},          {3, "Windows"},     {4, "AIX"},        {5, "NT"},
-        {6, "HP"},             {7, "Sun"},           {8, "Z/OS"},        {13, "Siemens Nixdorf"},
-        {15, "Windows 95"},    {16, "SCO"},          {18, "Linux"},      {19, "DYNIX/ptx"}, {24, "Linux/390"},
-        {25, "LinuxZ64"},      {26, "Linux/IA64"},   {27, "Linux/PPC"},  {28, "Linux/PPC64"},
-        {29, "Linux/X8664"},   {30, "HP-PA64"},      {31, "HP-IA"},      {32, "HP-IA64"},   {400, "AS/400"},
+    const struct {
+        const char* table;
+        std::string_view (*text)(std::uint32_t);
+        std::uint32_t last;  // the code's largest value
+        std::uint32_t count;
+        std::string_view fallback;
+        std::vector<std::pair<std::uint32_t, std::string_view>> spellings;
+    } tables[] = {
+        {"entry type", [](std::uint32_t v) { return EntryTypeText(static_cast<unsigned char>(v)); }, 0xFF, 5, "",
+         {{'0', "SQL_INDIRECT"}, {'1', "SQL_REMOTE"}, {'4', "SQL_LDPA"}}},
+        {"authentication", [](std::uint32_t v) { return AuthenticationText(static_cast<std::uint16_t>(v)); }, 0xFFFF, 14,
+         "",
+         {{0, "On Server"}, {8, "Kerberos or Server with Envrypt"}, {255, "Not Specified"}}},
+        {"platform", [](std::uint32_t v) { return PlatformText(static_cast<std::uint16_t>(v)); }, 0xFFFF, 23,
+         "????????",
+         {{0, "UNKNOWN"}, {8, "Z/OS"}, {18, "Linux"}, {400, "AS/400"}}},
     };
-    for (const auto& [type, text] : listed)
-        EXPECT_EQ(text, PlatformText(type)) << type;
-    for (const int type : {2, 9, 12, 14, 17, 20, 23, 33, 399, 401, 65535})
-        EXPECT_EQ("????????", PlatformText(static_cast<std::uint16_t>(type))) << type;
+    for (const auto& table : tables) {
+        SCOPED_TRACE(table.table);
+        std::set<std::string_view> texts;
+        std::uint32_t withText = 0;
+        for (std::uint32_t value = 0; value <= table.last; ++value) {
+            const std::string_view text = table.text(value);
+            EXPECT_LE(text.size(), rk::directory::kMaxCodeTextLength) << value;
+            if (text == table.fallback)
+                continue;
+            ++withText;
+            EXPECT_TRUE(texts.insert(text).second) << value << " shares " << text;
+        }
+        EXPECT_EQ(table.count, withText);
+        for (const auto& [value, spelling] : table.spellings)
+            EXPECT_EQ(spelling, table.text(value)) << value;
+    }
 }
 
 TEST(DirectoryNodeEntry, TakesItsFieldsFromTheRecord)

@@ -1,5 +1,7 @@
 #include "TestDirectoryRecords.h"
 
+#include "DirectoryRecords.h"
+
 namespace rk::test {
 
 void PutText(Record& record, bytes::Field field, const std::string& text)
@@ -9,34 +11,32 @@ void PutText(Record& record, bytes::Field field, const std::string& text)
 
 Record NodeRecord(const NodeInfo& node)
 {
-    namespace nodeinfo = db2::nodeinfo;
-    Record record(nodeinfo::kSize, 0);
-    PutText(record, nodeinfo::kNodeName, node.nodeName);
-    PutText(record, nodeinfo::kHostName, node.hostName);
-    PutText(record, nodeinfo::kServiceName, node.serviceName);
-    PutText(record, nodeinfo::kInstanceName, node.instanceName);
-    PutText(record, nodeinfo::kRemoteInstanceName, node.remoteInstanceName);
-    bytes::WriteU16(record.data(), nodeinfo::kOsTypeOffset, node.osType);
-    return record;
+    sim::store::NodeEntry entry;
+    entry.nodeName = node.nodeName;
+    entry.hostName = node.hostName;
+    entry.serviceName = node.serviceName;
+    entry.instanceName = node.instanceName;
+    entry.remoteInstanceName = node.remoteInstanceName;
+    entry.osType = node.osType;
+    return sim::store::EncodeNodeInfo(entry);
 }
 
 Record DatabaseRecord(const DatabaseInfo& database)
 {
-    namespace dbinfo = db2::dbinfo;
-    Record record(dbinfo::kExtendedSize, 0);
-    PutText(record, dbinfo::kAlias, database.alias);
-    PutText(record, dbinfo::kDatabaseName, database.databaseName);
-    PutText(record, dbinfo::kDrive, database.drive);
-    PutText(record, dbinfo::kInternalName, database.internalName);
-    PutText(record, dbinfo::kNodeName, database.nodeName);
-    PutText(record, dbinfo::kDatabaseType, database.databaseType);
-    PutText(record, dbinfo::kComment, database.comment);
-    record[dbinfo::kEntryTypeOffset] = database.entryType;
-    bytes::WriteU16(record.data(), dbinfo::kAuthenticationOffset, database.authentication);
-    bytes::WriteI16(record.data(), dbinfo::kCatalogNodeNumberOffset, database.catalogNodeNumber);
-    PutText(record, dbinfo::kAltHostName, database.altHostName);
-    PutText(record, dbinfo::kAltPortNumber, database.altPortNumber);
-    return record;
+    sim::store::DatabaseEntry entry;
+    entry.alias = database.alias;
+    entry.databaseName = database.databaseName;
+    entry.drivePath = database.drive;
+    entry.internalName = database.internalName;
+    entry.nodeName = database.nodeName;
+    entry.databaseType = database.databaseType;
+    entry.comment = database.comment;
+    entry.entryType = database.entryType;
+    entry.authentication = database.authentication;
+    entry.catalogNodeNumber = database.catalogNodeNumber;
+    entry.altHostName = database.altHostName;
+    entry.altPortNumber = database.altPortNumber;
+    return sim::store::EncodeDatabaseInfo(entry, true);
 }
 
 } // namespace rk::test

@@ -1,6 +1,7 @@
 #pragma once
-// DB2 directory records as a DB2 client hands them out, built for tests:
-// every character array padded with blanks to its width.
+// DB2 directory records as a DB2 client hands them out, built for tests by
+// the stand-in's own encoder: every character array padded with blanks to
+// its width.
 
 #include <cstdint>
 #include <string>

@@ -2,7 +2,9 @@
 // entries as a script for DB2's command line that recreates them on another
 // machine, or as JSON.
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,16 +17,28 @@
 namespace {
 
 // Text mode: line ends as the platform writes them, for the command line of
-// the machine the script is carried to.
-bool WriteOut(const std::string& text, const std::string& outputPath)
+// the machine the script is carried to. False with the system's reason.
+bool WriteOut(const std::string& text, const std::string& outputPath, std::string& reason)
 {
-    if (outputPath.empty())
-        return std::fputs(text.c_str(), stdout) >= 0;
-    std::FILE* file = std::fopen(outputPath.c_str(), "w");
-    if (file == nullptr)
+    errno = 0;
+    if (outputPath.empty()) {
+        if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0)
+            return true;
+        reason = std::strerror(errno);
         return false;
+    }
+    std::FILE* file = std::fopen(outputPath.c_str(), "w");
+    if (file == nullptr) {
+        reason = std::strerror(errno);
+        return false;
+    }
     const bool written = std::fputs(text.c_str(), file) >= 0;
-    return std::fclose(file) == 0 && written;
+    const int writeError = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (written && closed)
+        return true;
+    reason = std::strerror(written ? errno : writeError);
+    return false;
 }
 
 class ExportCommand final : public rkdb2::Command {
@@ -63,8 +77,10 @@ public:
             std::fprintf(stderr, "rkdb2: cannot write the script: %s\n", error.c_str());
             return rkdb2::kExitFailure;
         }
-        if (!WriteOut(text, m_output)) {
-            std::fprintf(stderr, "rkdb2: cannot write %s\n", m_output.empty() ? "to standard output" : m_output.c_str());
+        std::string reason;
+        if (!WriteOut(text, m_output, reason)) {
+            std::fprintf(stderr, "rkdb2: cannot write %s: %s\n",
+                         m_output.empty() ? "to standard output" : m_output.c_str(), reason.c_str());
             return rkdb2::kExitFailure;
         }
         return rkdb2::kExitSuccess;

@@ -1,11 +1,11 @@
-#include "ScanRecords.h"
+#include "DirectoryRecords.h"
 
 #include <initializer_list>
 #include <string>
 
 #include "db2/Db2Api.h"
 
-namespace rk::sim {
+namespace rk::sim::store {
 namespace {
 
 using bytes::Field;
@@ -23,7 +23,7 @@ void Blank(std::vector<unsigned char>& record, std::initializer_list<Field> fiel
 
 } // namespace
 
-std::vector<unsigned char> EncodeNodeInfo(const store::NodeEntry& node)
+std::vector<unsigned char> EncodeNodeInfo(const NodeEntry& node)
 {
     namespace f = db2::nodeinfo;
     std::vector<unsigned char> record(f::kSize, 0);
@@ -41,7 +41,7 @@ std::vector<unsigned char> EncodeNodeInfo(const store::NodeEntry& node)
     return record;
 }
 
-std::vector<unsigned char> EncodeDatabaseInfo(const store::DatabaseEntry& database, bool extended)
+std::vector<unsigned char> EncodeDatabaseInfo(const DatabaseEntry& database, bool extended)
 {
     namespace f = db2::dbinfo;
     std::vector<unsigned char> record(extended ? f::kExtendedSize : f::kBasicSize, 0);
@@ -63,4 +63,4 @@ std::vector<unsigned char> EncodeDatabaseInfo(const store::DatabaseEntry& databa
     return record;
 }
 
-} // namespace rk::sim
+} // namespace rk::sim::store
