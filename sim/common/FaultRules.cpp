@@ -7,9 +7,9 @@
 
 namespace rk::sim {
 
-FaultRules FaultRules::Parse(const std::string& text)
+CRkFaultRules CRkFaultRules::Parse(const std::string& text)
 {
-    FaultRules rules;
+    CRkFaultRules rules;
     for (auto [target, value] : KeyValueList(text)) {
         int callNumber = 0;
         const auto hash = target.find('#');
@@ -22,12 +22,12 @@ FaultRules FaultRules::Parse(const std::string& text)
     return rules;
 }
 
-void FaultRules::Add(std::string name, int callNumber, int value)
+void CRkFaultRules::Add(std::string name, int callNumber, int value)
 {
     m_rules.push_back(Rule{std::move(name), callNumber, value});
 }
 
-std::optional<int> FaultRules::Match(const std::string& name, int callNumber) const
+std::optional<int> CRkFaultRules::Match(const std::string& name, int callNumber) const
 {
     for (const Rule& rule : m_rules) {
         if (rule.name == name && (rule.callNumber == 0 || rule.callNumber == callNumber))

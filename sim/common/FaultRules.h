@@ -10,11 +10,11 @@
 
 namespace rk::sim {
 
-class FaultRules {
+class CRkFaultRules {
 public:
     // The rules of a comma-separated list "NAME[#N]=VALUE,..."; items without
     // '=' are skipped, a VALUE or N that is not a number counts as 0.
-    static FaultRules Parse(const std::string& text);
+    static CRkFaultRules Parse(const std::string& text);
 
     // The `callNumber`-th call of `name` yields `value`; call number 0: every call.
     void Add(std::string name, int callNumber, int value);

@@ -85,11 +85,11 @@ EditResult Modify(const CRkDirectoryStore& store, const std::string& path, bool 
 } // namespace
 
 CRkDamagedDirectory::CRkDamagedDirectory(Kind kind, const std::string& fileName, const std::string& detail)
-    : std::runtime_error(fileName + ", " + detail), m_kind(kind), m_fileName(fileName), m_detail(detail)
+    : std::runtime_error(fileName + ", " + detail), m_kind(kind), m_strFileName(fileName), m_strDetail(detail)
 {
 }
 
-CRkDirectoryStore::CRkDirectoryStore(std::string directory) : m_directory(std::move(directory)) {}
+CRkDirectoryStore::CRkDirectoryStore(std::string directory) : m_strDirectory(std::move(directory)) {}
 
 CRkDirectoryStore CRkDirectoryStore::FromEnvironment()
 {
@@ -99,10 +99,10 @@ CRkDirectoryStore CRkDirectoryStore::FromEnvironment()
 
 std::string CRkDirectoryStore::PathOf(const char* fileName) const
 {
-    if (m_directory.empty())
+    if (m_strDirectory.empty())
         return fileName;
-    const char last = m_directory.back();
-    return m_directory + (last == '/' || last == '\\' ? "" : "/") + fileName;
+    const char last = m_strDirectory.back();
+    return m_strDirectory + (last == '/' || last == '\\' ? "" : "/") + fileName;
 }
 
 std::string CRkDirectoryStore::NodesPath() const { return PathOf(kNodesFile); }

@@ -27,13 +27,13 @@ public:
     CRkDamagedDirectory(Kind kind, const std::string& fileName, const std::string& detail);
 
     Kind DamagedKind() const { return m_kind; }
-    const std::string& FileName() const { return m_fileName; }   // "nodes.txt"
-    const std::string& Detail() const { return m_detail; }       // "line 3: ..."
+    const std::string& FileName() const { return m_strFileName; }   // "nodes.txt"
+    const std::string& Detail() const { return m_strDetail; }       // "line 3: ..."
 
 private:
     Kind m_kind;
-    std::string m_fileName;
-    std::string m_detail;
+    std::string m_strFileName;
+    std::string m_strDetail;
 };
 
 enum class EditResult {
@@ -51,7 +51,7 @@ public:
     // The store that the environment names now.
     static CRkDirectoryStore FromEnvironment();
 
-    const std::string& Directory() const { return m_directory; }
+    const std::string& Directory() const { return m_strDirectory; }
     std::string NodesPath() const;
     std::string DatabasesPath() const;
     std::string LockPath() const;
@@ -77,7 +77,7 @@ public:
 private:
     std::string PathOf(const char* fileName) const;
 
-    std::string m_directory;
+    std::string m_strDirectory;
 };
 
 } // namespace rk::sim::store

@@ -11,8 +11,8 @@ namespace rk::boundary {
 // Otherwise runs the operation through `loader` and copies its message into
 // `message` with truncation. 1 on success, 0 otherwise.
 int CatalogDatabaseShell(const char* hostName, const char* databaseName, char* message, int messageSize,
-                         platform::LibraryLoader& loader);
+                         platform::CRkLibraryLoader& loader);
 int UncatalogDatabaseShell(const char* alias, const char* nodeName, char* message, int messageSize,
-                           platform::LibraryLoader& loader);
+                           platform::CRkLibraryLoader& loader);
 
 } // namespace rk::boundary

@@ -12,15 +12,15 @@ namespace {
 // Having no destructor of its own, it registers nothing with the run-time's
 // exit handlers.
 template <typename T>
-class ModuleObject {
+class CRkModuleObject {
 public:
     template <typename... Args>
-    explicit ModuleObject(Args&... args)
+    explicit CRkModuleObject(Args&... args)
     {
         new (m_storage) T(args...);
     }
-    ModuleObject(const ModuleObject&) = delete;
-    ModuleObject& operator=(const ModuleObject&) = delete;
+    CRkModuleObject(const CRkModuleObject&) = delete;
+    CRkModuleObject& operator=(const CRkModuleObject&) = delete;
 
     T& Get() { return *std::launder(reinterpret_cast<T*>(m_storage)); }
     void Destroy() { Get().~T(); }
@@ -31,9 +31,9 @@ private:
 
 // The module's objects reach the real system: the machine's profile
 // registry and the system's dynamic loader.
-ModuleObject<CRkNodeList> s_nodeList{rk::platform::SystemProfileRegistry()};
-ModuleObject<CRkDb2Client> s_db2Client{rk::platform::SystemLibraryLoader()};
-ModuleObject<CRkDatabaseListRegistry> s_databaseLists;
+CRkModuleObject<CRkNodeList> s_nodeList{rk::platform::SystemProfileRegistry()};
+CRkModuleObject<CRkDb2Client> s_db2Client{rk::platform::SystemLibraryLoader()};
+CRkModuleObject<CRkDatabaseListRegistry> s_databaseLists;
 
 bool s_released = false;
 

@@ -29,7 +29,7 @@ bool IsNull(const char* text, const char* what, std::string& message)
 std::string NodeNameOf(const std::string& hostName) { return hostName.substr(0, RKDB2_NODE_NAME_LENGTH); }
 
 bool CatalogDatabase(const char* hostName, const char* databaseName, std::string& message,
-                     platform::LibraryLoader& loader)
+                     platform::CRkLibraryLoader& loader)
 {
     message.clear();
     if (IsNull(hostName, "host name", message) || IsNull(databaseName, "database name", message))
@@ -51,7 +51,7 @@ bool CatalogDatabase(const char* hostName, const char* databaseName, std::string
     return ok;
 }
 
-bool UncatalogDatabase(const char* alias, const char* nodeName, std::string& message, platform::LibraryLoader& loader)
+bool UncatalogDatabase(const char* alias, const char* nodeName, std::string& message, platform::CRkLibraryLoader& loader)
 {
     message.clear();
     if (IsNull(alias, "database alias", message) || IsNull(nodeName, "node name", message))

@@ -22,12 +22,12 @@ std::string NodeNameOf(const std::string& hostName);
 // step stays), or our own text for an argument refused before any DB2 call
 // (a null text, a host name of more than 255 characters).
 bool CatalogDatabase(const char* hostName, const char* databaseName, std::string& message,
-                     platform::LibraryLoader& loader);
+                     platform::CRkLibraryLoader& loader);
 
 // Uncatalogs the database `alias`, then the node `nodeName` (used whole).
 // Messages as for CatalogDatabase; a database removed before a failed node
 // step stays removed.
 bool UncatalogDatabase(const char* alias, const char* nodeName, std::string& message,
-                       platform::LibraryLoader& loader);
+                       platform::CRkLibraryLoader& loader);
 
 } // namespace rk::catalog

@@ -4,8 +4,8 @@
 
 void CRkConnectMessage::Clear()
 {
-    m_writePosition = 0;
-    m_output[0] = '\0';
+    m_nWritePosition = 0;
+    m_pOutput[0] = '\0';
 }
 
 bool CRkConnectMessage::BeginBlock() { return Fits(kTrailerLength, 0); }
@@ -36,13 +36,13 @@ std::string CRkConnectMessage::FormatRecord(const char* sqlstate, std::int32_t n
 bool CRkConnectMessage::Fits(std::size_t pieceLength, std::size_t reserved) const
 {
     // One byte always stays free for the terminator.
-    return static_cast<std::size_t>(m_writePosition) + pieceLength + reserved + 1 <=
+    return static_cast<std::size_t>(m_nWritePosition) + pieceLength + reserved + 1 <=
            static_cast<std::size_t>(kCapacity);
 }
 
 void CRkConnectMessage::Write(const char* piece, std::size_t length)
 {
-    std::memcpy(m_output + m_writePosition, piece, length);
-    m_writePosition = static_cast<std::int16_t>(m_writePosition + static_cast<int>(length));
-    m_output[m_writePosition] = '\0';
+    std::memcpy(m_pOutput + m_nWritePosition, piece, length);
+    m_nWritePosition = static_cast<std::int16_t>(m_nWritePosition + static_cast<int>(length));
+    m_pOutput[m_nWritePosition] = '\0';
 }

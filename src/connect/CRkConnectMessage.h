@@ -21,7 +21,7 @@ public:
     static constexpr std::size_t kTrailerLength = sizeof kTrailer - 1;
 
     // Nothing is written until the first block or Clear.
-    explicit CRkConnectMessage(char* output) : m_output(output) {}
+    explicit CRkConnectMessage(char* output) : m_pOutput(output) {}
 
     // Empties the message: a terminator at the start.
     void Clear();
@@ -37,7 +37,7 @@ public:
     void EndBlock();
 
     // The bytes written so far, terminator excluded.
-    int Length() const { return m_writePosition; }
+    int Length() const { return m_nWritePosition; }
 
     // A record as it appears in the message.
     static std::string FormatRecord(const char* sqlstate, std::int32_t nativeError, const char* text);
@@ -47,6 +47,6 @@ private:
     // Writes at the write position, advances it, and terminates the text.
     void Write(const char* piece, std::size_t length);
 
-    char* m_output;
-    std::int16_t m_writePosition = 0;
+    char* m_pOutput;
+    std::int16_t m_nWritePosition = 0;
 };

@@ -11,7 +11,7 @@
 
 class CRkCatalogApi {
 public:
-    explicit CRkCatalogApi(rk::platform::LibraryLoader& loader)
+    explicit CRkCatalogApi(rk::platform::CRkLibraryLoader& loader)
         : m_appLib(loader), m_sysLib(loader)
     {
     }

@@ -6,7 +6,7 @@
 // db2cli.dll: the CLI entry points of the connection test. All required.
 class CRkDb2CliLib final : public CRkDb2Lib {
 public:
-    explicit CRkDb2CliLib(rk::platform::LibraryLoader& loader)
+    explicit CRkDb2CliLib(rk::platform::CRkLibraryLoader& loader)
         : CRkDb2Lib(RK_DB2CLI_FILE, loader)
     {
     }

@@ -8,7 +8,7 @@
 
 class CRkDb2Client {
 public:
-    explicit CRkDb2Client(rk::platform::LibraryLoader& loader)
+    explicit CRkDb2Client(rk::platform::CRkLibraryLoader& loader)
         : m_db2AppLib(loader), m_db2SysLib(loader), m_db2CliLib(loader)
     {
     }

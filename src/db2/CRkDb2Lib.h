@@ -13,11 +13,11 @@
 
 class CRkDb2Lib {
 public:
-    CRkDb2Lib(std::string fileName, rk::platform::LibraryLoader& loader);
+    CRkDb2Lib(std::string fileName, rk::platform::CRkLibraryLoader& loader);
     // A library whose entry points may instead come from `fallbackFileName`
     // where `fileName` cannot be loaded at all. The object keeps the name
     // `fileName` either way.
-    CRkDb2Lib(std::string fileName, std::string fallbackFileName, rk::platform::LibraryLoader& loader);
+    CRkDb2Lib(std::string fileName, std::string fallbackFileName, rk::platform::CRkLibraryLoader& loader);
     virtual ~CRkDb2Lib();
 
     CRkDb2Lib(const CRkDb2Lib&) = delete;
@@ -28,7 +28,7 @@ public:
     // Safe to call from several threads: the first use loads exactly once.
     bool Load();
 
-    std::string FileName() const { return m_fileName; }
+    std::string FileName() const { return m_strFileName; }
 
 protected:
     virtual bool ResolveEntryPoints() = 0;
@@ -40,18 +40,18 @@ protected:
     {
         // The loader hands out a generic function pointer; each field has
         // the entry point's own type.
-        field = reinterpret_cast<Fn>(m_loader.Lookup(m_module, exportName));
+        field = reinterpret_cast<Fn>(m_loader.Lookup(m_hModule, exportName));
         return field != nullptr || need == rk::db2::EntryPointNeed::kOptional;
     }
 
 private:
-    rk::platform::LibraryHandle m_module = nullptr;
-    bool m_loadAttempted = false;
-    const std::string m_fileName;
-    const std::string m_fallbackFileName;
-    bool m_loadSucceeded = false;
+    rk::platform::LibraryHandle m_hModule = nullptr;
+    bool m_bLoadAttempted = false;
+    const std::string m_strFileName;
+    const std::string m_strFallbackFileName;
+    bool m_bLoadSucceeded = false;
     std::mutex m_loadMutex;
-    rk::platform::LibraryLoader& m_loader;
+    rk::platform::CRkLibraryLoader& m_loader;
 };
 
 // Expanded by a library's list (db2/Db2EntryPoints.h): one field per entry

@@ -10,7 +10,7 @@
 // in where db2sys64.dll cannot be loaded.
 class CRkDb2SysLib final : public CRkDb2Lib {
 public:
-    explicit CRkDb2SysLib(rk::platform::LibraryLoader& loader)
+    explicit CRkDb2SysLib(rk::platform::CRkLibraryLoader& loader)
         : CRkDb2Lib(RK_DB2SYS_FILE, rk::db2::kMessagesFallBackToApp ? RK_DB2APP_FILE : "", loader)
     {
     }

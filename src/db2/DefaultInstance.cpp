@@ -8,7 +8,7 @@
 
 namespace rk::db2 {
 
-void ReadDefaultInstanceName(char (&destination)[kDefaultInstanceBufferSize], platform::ProfileRegistry& profile)
+void ReadDefaultInstanceName(char (&destination)[kDefaultInstanceBufferSize], platform::CRkProfileRegistry& profile)
 {
     unsigned char buffer[profile::kValueReadSize] = {};
     destination[0] = '\0';

@@ -15,6 +15,6 @@ inline constexpr std::size_t kDefaultInstanceBufferSize = profile::kMaxDefaultIn
 // more than 11 characters is treated as absent: cut, it would name another
 // instance.
 void ReadDefaultInstanceName(char (&destination)[kDefaultInstanceBufferSize],
-                             platform::ProfileRegistry& profile);
+                             platform::CRkProfileRegistry& profile);
 
 } // namespace rk::db2

@@ -23,11 +23,11 @@ void MakeRoom(Set& set, std::size_t count)
 
 CRkDatabaseList::Population CRkDatabaseList::Populate(const CRkDb2AppLib& appLib, CRkNodeList& nodes) noexcept
 {
-    m_failedInside = false;
+    m_bFailedInside = false;
     try {
         return PopulateOrThrow(appLib, nodes);
     } catch (...) {
-        m_failedInside = true;
+        m_bFailedInside = true;
         return {false, nullptr};
     }
 }
@@ -57,7 +57,7 @@ CRkDatabaseList::Population CRkDatabaseList::PopulateOrThrow(const CRkDb2AppLib&
         return {true, nullptr};
     }
     m_cursorState = CursorState::kAtEntry;
-    m_cursor = 0;
+    m_nCursor = 0;
     return {true, m_population.front()};
 }
 
@@ -65,11 +65,11 @@ const CRkDatabaseEntry* CRkDatabaseList::Next()
 {
     if (m_cursorState != CursorState::kAtEntry)
         return nullptr;
-    if (++m_cursor >= m_population.size()) {
+    if (++m_nCursor >= m_population.size()) {
         m_cursorState = CursorState::kAtEnd;
         return nullptr;
     }
-    return m_population[m_cursor];
+    return m_population[m_nCursor];
 }
 
 bool CRkDatabaseList::Holds(const void* entry) const { return m_keptAddresses.count(entry) != 0; }

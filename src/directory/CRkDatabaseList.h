@@ -55,7 +55,7 @@ public:
         bool failedInside;
         rk::db2::Sqlca sqlca;
     };
-    Error LastError() const { return {m_failedInside, m_sqlca}; }
+    Error LastError() const { return {m_bFailedInside, m_sqlca}; }
     const rk::db2::Sqlca& Sqlca() const { return m_sqlca; }
     // The latest successful population, in directory order.
     const std::vector<const CRkDatabaseEntry*>& LatestPopulation() const { return m_population; }
@@ -86,7 +86,7 @@ private:
 
     // Zero until the first DB2 call fills it: SQLCODE 0, no SQLSTATE.
     rk::db2::Sqlca m_sqlca{};
-    bool m_failedInside = false;
+    bool m_bFailedInside = false;
     // Every distinct entry, by its texts; entries are never removed.
     std::unordered_set<std::unique_ptr<const CRkDatabaseEntry>, SameTextsHash, SameTexts> m_kept;
     // The same entries, for checking a host's entry pointer in constant time.
@@ -98,5 +98,5 @@ private:
     std::vector<const CRkDatabaseEntry*> m_next;
     CursorState m_cursorState = CursorState::kUnset;
     // The entry's index in m_population while m_cursorState is kAtEntry.
-    std::size_t m_cursor = 0;
+    std::size_t m_nCursor = 0;
 };

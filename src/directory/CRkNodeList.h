@@ -20,7 +20,7 @@ public:
     using NodeEntries = std::vector<std::unique_ptr<const CRkNodeEntry>>;
 
     // The default instance of every load is read from `profile`.
-    explicit CRkNodeList(rk::platform::ProfileRegistry& profile)
+    explicit CRkNodeList(rk::platform::CRkProfileRegistry& profile)
         : m_profile(profile)
     {
     }
@@ -48,7 +48,7 @@ private:
     void Replace(NodeEntries loaded);
 
     NodeEntries m_entries;
-    rk::platform::ProfileRegistry& m_profile;
+    rk::platform::CRkProfileRegistry& m_profile;
     // Each node name's first entry, keyed by that entry's own name.
     std::unordered_map<std::string_view, const CRkNodeEntry*> m_firstByName;
 };

@@ -21,23 +21,23 @@ namespace rk::directory {
 template <typename Fetch, typename Take, typename Close>
 bool FetchAllAndClose(db2::Sqlca& ca, std::uint16_t count, Fetch fetch, Take take, Close close)
 {
-    class CloseOnFailure {
+    class CRkCloseOnFailure {
     public:
-        explicit CloseOnFailure(Close& closeScan) : m_close(closeScan) {}
-        ~CloseOnFailure()
+        explicit CRkCloseOnFailure(Close& closeScan) : m_close(closeScan) {}
+        ~CRkCloseOnFailure()
         {
-            if (m_armed) {
+            if (m_bArmed) {
                 db2::Sqlca scratch{};
                 m_close(scratch);
             }
         }
-        CloseOnFailure(const CloseOnFailure&) = delete;
-        CloseOnFailure& operator=(const CloseOnFailure&) = delete;
-        void Disarm() { m_armed = false; }
+        CRkCloseOnFailure(const CRkCloseOnFailure&) = delete;
+        CRkCloseOnFailure& operator=(const CRkCloseOnFailure&) = delete;
+        void Disarm() { m_bArmed = false; }
 
     private:
         Close& m_close;
-        bool m_armed = true;
+        bool m_bArmed = true;
     } guard(close);
 
     for (std::uint32_t i = 0; i < count; ++i) {

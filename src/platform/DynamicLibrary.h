@@ -10,9 +10,9 @@ namespace rk::platform {
 using LibraryHandle = void*;
 using EntryPoint = void (*)(void);
 
-class LibraryLoader {
+class CRkLibraryLoader {
 public:
-    virtual ~LibraryLoader() = default;
+    virtual ~CRkLibraryLoader() = default;
     // Loads a library by bare file name through the platform's standard
     // search; null when it cannot be loaded.
     virtual LibraryHandle Load(const std::string& fileName) = 0;
@@ -23,6 +23,6 @@ public:
 };
 
 // The loader of the platform the library runs on.
-LibraryLoader& SystemLibraryLoader();
+CRkLibraryLoader& SystemLibraryLoader();
 
 } // namespace rk::platform

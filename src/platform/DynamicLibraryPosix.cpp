@@ -9,7 +9,7 @@
 namespace rk::platform {
 namespace {
 
-class PosixLibraryLoader final : public LibraryLoader {
+class CRkPosixLibraryLoader final : public CRkLibraryLoader {
 public:
     LibraryHandle Load(const std::string& fileName) override
     {
@@ -27,9 +27,9 @@ public:
 
 } // namespace
 
-LibraryLoader& SystemLibraryLoader()
+CRkLibraryLoader& SystemLibraryLoader()
 {
-    static PosixLibraryLoader loader;
+    static CRkPosixLibraryLoader loader;
     return loader;
 }
 

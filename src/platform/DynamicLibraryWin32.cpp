@@ -7,7 +7,7 @@
 namespace rk::platform {
 namespace {
 
-class Win32LibraryLoader final : public LibraryLoader {
+class CRkWin32LibraryLoader final : public CRkLibraryLoader {
 public:
     LibraryHandle Load(const std::string& fileName) override
     {
@@ -28,10 +28,10 @@ public:
 // take the C++ run-time's guard, whose first use has the statically linked
 // winpthreads allocate its bookkeeping for the thread and a TLS slot, which
 // it keeps after the module is unloaded.
-Win32LibraryLoader s_loader;
+CRkWin32LibraryLoader s_loader;
 
 } // namespace
 
-LibraryLoader& SystemLibraryLoader() { return s_loader; }
+CRkLibraryLoader& SystemLibraryLoader() { return s_loader; }
 
 } // namespace rk::platform

@@ -10,9 +10,9 @@
 
 namespace rk::platform {
 
-class ProfileRegistry {
+class CRkProfileRegistry {
 public:
-    virtual ~ProfileRegistry() = default;
+    virtual ~CRkProfileRegistry() = default;
     // Reads the profile value `valueName` into `buffer`, which may receive up
     // to `bufferSize` bytes. False when the profile, or the value, is absent,
     // or when the value's data (with its terminator) needs more than
@@ -21,6 +21,6 @@ public:
 };
 
 // The profile registry of the platform the library runs on.
-ProfileRegistry& SystemProfileRegistry();
+CRkProfileRegistry& SystemProfileRegistry();
 
 } // namespace rk::platform

@@ -6,7 +6,7 @@
 namespace rk::platform {
 namespace {
 
-class EnvironmentProfileRegistry final : public ProfileRegistry {
+class CRkEnvironmentProfileRegistry final : public CRkProfileRegistry {
 public:
     bool QueryValue(const char* valueName, unsigned char* buffer, std::size_t bufferSize) override
     {
@@ -23,9 +23,9 @@ public:
 
 } // namespace
 
-ProfileRegistry& SystemProfileRegistry()
+CRkProfileRegistry& SystemProfileRegistry()
 {
-    static EnvironmentProfileRegistry registry;
+    static CRkEnvironmentProfileRegistry registry;
     return registry;
 }
 

@@ -7,7 +7,7 @@
 namespace rk::platform {
 namespace {
 
-class Win32ProfileRegistry final : public ProfileRegistry {
+class CRkWin32ProfileRegistry final : public CRkProfileRegistry {
 public:
     bool QueryValue(const char* valueName, unsigned char* buffer, std::size_t bufferSize) override
     {
@@ -24,10 +24,10 @@ public:
 
 // At namespace scope, constant-initialized, for the reason the system's
 // library loader is (DynamicLibraryWin32.cpp).
-Win32ProfileRegistry s_registry;
+CRkWin32ProfileRegistry s_registry;
 
 } // namespace
 
-ProfileRegistry& SystemProfileRegistry() { return s_registry; }
+CRkProfileRegistry& SystemProfileRegistry() { return s_registry; }
 
 } // namespace rk::platform

@@ -97,7 +97,7 @@ TEST(CatalogCalls, NodeRecordsAndDatabaseEntryAreDb2sToTheByte)
 // host's buffer gets the operation's own text, cut to fit, and 0.
 TEST(CatalogCalls, FailuresInsideTheLibraryWriteTheirOwnTextIntoAValidBuffer)
 {
-    using Shell = int (*)(const char*, const char*, char*, int, rk::platform::LibraryLoader&);
+    using Shell = int (*)(const char*, const char*, char*, int, rk::platform::CRkLibraryLoader&);
     const struct {
         Shell shell;
         const char* text;

@@ -111,7 +111,7 @@ CliReturn RK_DB2_CALL FakeGetDiagRec(short type, CliHandle handle, short record,
     return kCliSuccess;
 }
 
-class FakeLoader final : public rk::platform::LibraryLoader {
+class FakeLoader final : public rk::platform::CRkLibraryLoader {
 public:
     int loads = 0;
     SQLConnectFn connect = &FakeConnect;

@@ -34,7 +34,7 @@ struct FakeDirectoryClient {
     // The `n`-th call (from 1) of `exportName` sets `sqlcode` and does nothing else.
     void FailCall(const std::string& exportName, int n, std::int32_t sqlcode) { faults.Add(exportName, n, sqlcode); }
 
-    sim::FaultRules faults;
+    sim::CRkFaultRules faults;
     std::map<std::string, int> callCounts;
     std::size_t nextNode = 0;
     std::size_t nextDatabase = 0;

@@ -11,7 +11,7 @@
 
 namespace rk::test {
 
-class FakeProfileRegistry final : public platform::ProfileRegistry {
+class FakeProfileRegistry final : public platform::CRkProfileRegistry {
 public:
     // The DB2INSTDEF value; none when empty.
     std::optional<std::string> defaultInstance;

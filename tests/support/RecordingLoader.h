@@ -13,7 +13,7 @@
 
 namespace rk::test {
 
-class RecordingLoader final : public platform::LibraryLoader {
+class RecordingLoader final : public platform::CRkLibraryLoader {
 public:
     using Exports = std::map<std::string, platform::EntryPoint>;
 
