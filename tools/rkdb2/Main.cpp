@@ -9,7 +9,10 @@
 // through LD_LIBRARY_PATH.
 
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
@@ -71,80 +74,111 @@ std::string ToolVersionText()
 
 } // namespace rkdb2
 
-int main(int argc, char** argv)
-{
-    using rkdb2::kExitUsage;
+namespace rkdb2 {
+namespace {
 
-    CLI::App app("rkdb2: inspects and maintains the DB2 client through RkDb2Rova.", "rkdb2");
-    app.set_version_flag("--version", rkdb2::ToolVersionText(), "print rkdb2's version and bitness and exit");
+// rkdb2's command line: the global options, `help`, and one subcommand per
+// registered command, each with its exit codes in its footer.
+struct CommandLine {
+    CLI::App app{"rkdb2: inspects and maintains the DB2 client through RkDb2Rova.", "rkdb2"};
     std::string clientDir;
-    app.add_option("--client-dir", clientDir, "Windows: search DIR for the DB2 client's libraries (SetDllDirectory)")
-        ->type_name("DIR");
-    app.require_subcommand(1, 1);
-    app.footer("`rkdb2 help COMMAND` gives a command's usage, options and exit codes.");
-
     std::string topic;
-    CLI::App* help = app.add_subcommand("help", "the commands, or one command's usage, options and exit codes");
-    help->add_option("COMMAND", topic, "the command to describe");
+    CLI::App* help = nullptr;
+    std::vector<std::pair<CLI::App*, Command*>> subcommands;
 
-    std::vector<std::pair<CLI::App*, rkdb2::Command*>> subcommands;
-    for (const auto& command : rkdb2::Commands()) {
-        CLI::App* sub = app.add_subcommand(command->Name(), command->Summary());
-        command->Declare(*sub);
-        sub->footer(rkdb2::ExitCodesText(*command));
-        subcommands.emplace_back(sub, command.get());
+    CommandLine()
+    {
+        app.set_version_flag("--version", ToolVersionText(), "print rkdb2's version and bitness and exit");
+        app.add_option("--client-dir", clientDir,
+                       "Windows: search DIR for the DB2 client's libraries (SetDllDirectory)")
+            ->type_name("DIR");
+        app.require_subcommand(1, 1);
+        app.footer("`rkdb2 help COMMAND` gives a command's usage, options and exit codes.");
+        help = app.add_subcommand("help", "the commands, or one command's usage, options and exit codes");
+        help->add_option("COMMAND", topic, "the command to describe");
+        for (const auto& command : Commands()) {
+            CLI::App* sub = app.add_subcommand(command->Name(), command->Summary());
+            command->Declare(*sub);
+            sub->footer(ExitCodesText(*command));
+            subcommands.emplace_back(sub, command.get());
+        }
     }
+};
 
+// Parses the arguments; an exit code when parsing alone ends the run
+// (help, --version, wrong arguments), nothing when a command is to run.
+std::optional<int> Parse(CommandLine& line, int argc, char** argv)
+{
     try {
-        app.parse(argc, argv);
+        line.app.parse(argc, argv);
+        return std::nullopt;
     } catch (const CLI::CallForHelp&) {
-        std::printf("%s", app.help().c_str());
-        return rkdb2::kExitSuccess;
+        std::printf("%s", line.app.help().c_str());
+        return kExitSuccess;
     } catch (const CLI::CallForVersion&) {
-        return rkdb2::PrintVersions();
+        return PrintVersions();
     } catch (const CLI::ParseError& error) {
-        const auto parsed = app.get_subcommands();
-        const auto remaining = app.remaining();
+        const auto parsed = line.app.get_subcommands();
+        const auto remaining = line.app.remaining();
         if (parsed.empty() && !remaining.empty() && remaining.front().rfind('-', 0) != 0)
             std::fprintf(stderr, "rkdb2: unknown command '%s'\n\n", remaining.front().c_str());
         else
             std::fprintf(stderr, "rkdb2: %s\n\n", error.what());
         // The usage of the command whose arguments were wrong, or rkdb2's.
-        std::fprintf(stderr, "%s", app.help().c_str());
+        std::fprintf(stderr, "%s", line.app.help().c_str());
         return kExitUsage;
     }
+}
 
-    if (help->parsed()) {
-        if (topic.empty()) {
-            std::printf("%s", rkdb2::OwnHelp(app, "rkdb2").c_str());
-            return rkdb2::kExitSuccess;
-        }
-        for (const auto& [sub, command] : subcommands) {
-            if (topic == command->Name()) {
-                std::printf("%s", sub->help("rkdb2").c_str());
-                return rkdb2::kExitSuccess;
-            }
-        }
-        std::fprintf(stderr, "rkdb2: unknown command '%s'\n\n%s", topic.c_str(), rkdb2::OwnHelp(app, "rkdb2").c_str());
-        return kExitUsage;
+// rkdb2 help [COMMAND].
+int Help(const CommandLine& line)
+{
+    if (line.topic.empty()) {
+        std::printf("%s", OwnHelp(line.app, "rkdb2").c_str());
+        return kExitSuccess;
     }
+    for (const auto& [sub, command] : line.subcommands) {
+        if (line.topic == command->Name()) {
+            std::printf("%s", sub->help("rkdb2").c_str());
+            return kExitSuccess;
+        }
+    }
+    std::fprintf(stderr, "rkdb2: unknown command '%s'\n\n%s", line.topic.c_str(), OwnHelp(line.app, "rkdb2").c_str());
+    return kExitUsage;
+}
 
-    if (!clientDir.empty()) {
+// The parsed command, with the library loaded as a host loads it.
+int RunCommand(const CommandLine& line)
+{
+    if (!line.clientDir.empty()) {
         if (!rk::os::CanSetLibrarySearchDirectory()) {
             std::fprintf(stderr, "rkdb2: --client-dir is for Windows; on Linux set LD_LIBRARY_PATH\n");
             return kExitUsage;
         }
-        rk::os::SetLibrarySearchDirectory(clientDir);
+        rk::os::SetLibrarySearchDirectory(line.clientDir);
     }
-    for (const auto& [sub, command] : subcommands) {
+    for (const auto& [sub, command] : line.subcommands) {
         if (!sub->parsed())
             continue;
         rk::host::HostLibrary library;
         if (!library.IsLoaded()) {
             std::fprintf(stderr, "rkdb2: cannot load %s\n", rk::host::DefaultLibraryPath().c_str());
-            return rkdb2::kExitNoLibrary;
+            return kExitNoLibrary;
         }
         return command->Run(library);
     }
     return kExitUsage;
+}
+
+} // namespace
+} // namespace rkdb2
+
+int main(int argc, char** argv)
+{
+    rkdb2::CommandLine line;
+    if (const std::optional<int> ended = rkdb2::Parse(line, argc, argv))
+        return *ended;
+    if (line.help->parsed())
+        return rkdb2::Help(line);
+    return rkdb2::RunCommand(line);
 }
