@@ -17,7 +17,7 @@ namespace {
 // spurious single-step trap that kills the process.
 std::atomic<std::ptrdiff_t> g_liveBytes{0};
 std::atomic<std::ptrdiff_t> g_liveBlocks{0};
-constexpr std::size_t kHeader = 16;  // keeps the block's alignment
+constexpr std::size_t kHeader = 16; // keeps the block's alignment
 // Allocations until the one that fails; 0: none fails.
 std::atomic<std::ptrdiff_t> g_untilFailure{0};
 std::atomic<bool> g_failed{false};

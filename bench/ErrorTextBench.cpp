@@ -44,4 +44,3 @@ void ComposeErrorText(benchmark::State& state)
 BENCHMARK(ComposeErrorText);
 
 } // namespace
-

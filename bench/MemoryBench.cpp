@@ -29,7 +29,7 @@ void MemoryPerEntry(benchmark::State& state)
     UseStore(databases, databases / 10);
     CRkNodeList nodes{rk::platform::SystemProfileRegistry()};
     CRkDatabaseList warmUp;
-    PopulateAndWalk(warmUp, nodes);  // the node list and the stand-in's own state settle
+    PopulateAndWalk(warmUp, nodes); // the node list and the stand-in's own state settle
     long long bytes = 0;
     long long blocks = 0;
     for (auto _ : state) {
@@ -79,7 +79,11 @@ void RepopulationsOfOneHandle(benchmark::State& state)
     std::filesystem::remove_all(dir, ignored);
 }
 BENCHMARK(RepopulationsOfOneHandle)
-    ->Args({1000, 0})->Args({10000, 0})->Args({1000, 1})->Args({10000, 1})
-    ->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->Args({1000, 0})
+    ->Args({10000, 0})
+    ->Args({1000, 1})
+    ->Args({10000, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

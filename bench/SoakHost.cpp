@@ -59,10 +59,8 @@ struct WorkerCounts {
 class SoakWorker {
 public:
     SoakWorker(const rk::host::HostLibrary& library, int index, std::string dataSource)
-        : m_library(library),
-          m_hostName("soak" + std::to_string(index)),
-          m_databaseName("SOAK" + std::to_string(index)),
-          m_dataSource(std::move(dataSource)),
+        : m_library(library), m_hostName("soak" + std::to_string(index)),
+          m_databaseName("SOAK" + std::to_string(index)), m_dataSource(std::move(dataSource)),
           m_connectMessage(RKDB2_CONNECT_MESSAGE_MAX)
     {
     }
@@ -238,7 +236,7 @@ int main(int argc, char** argv)
     }
     std::printf("bench_soak: %d threads, %lld s: %ld populations (%ld entries read), %ld catalog round trips, "
                 "%ld connection tests, %ld failures\n",
-                kThreads, static_cast<long long>(duration.count()), total.populations, total.entries,
-                total.catalogs, total.connections, total.failures);
+                kThreads, static_cast<long long>(duration.count()), total.populations, total.entries, total.catalogs,
+                total.connections, total.failures);
     return total.failures == 0 ? 0 : 1;
 }

@@ -51,14 +51,13 @@ void WriteStore(const std::string& dir, int databases, int nodes, int changed, i
     const CRkDirectoryStore store(dir);
     std::vector<NodeEntry> nodeEntries;
     for (int n = 0; n < nodes; ++n)
-        nodeEntries.push_back({"N" + std::to_string(n), "host" + std::to_string(n) + ".example.com", "50000",
-                               "DB2INST1", "", "", 18});
+        nodeEntries.push_back(
+            {"N" + std::to_string(n), "host" + std::to_string(n) + ".example.com", "50000", "DB2INST1", "", "", 18});
     std::vector<DatabaseEntry> databaseEntries;
     for (int d = 0; d < databases; ++d)
-        databaseEntries.push_back({"D" + std::to_string(d), "D" + std::to_string(d), "", "",
-                                   "N" + std::to_string(d % nodes), "9.07",
-                                   d < changed ? "Revision " + std::to_string(generation) : "Benchmark database",
-                                   '1', 255, -1, "", ""});
+        databaseEntries.push_back(
+            {"D" + std::to_string(d), "D" + std::to_string(d), "", "", "N" + std::to_string(d % nodes), "9.07",
+             d < changed ? "Revision " + std::to_string(generation) : "Benchmark database", '1', 255, -1, "", ""});
     if (!store.WriteNodes(nodeEntries) || !store.WriteDatabases(databaseEntries))
         std::abort();
 }

@@ -6,8 +6,8 @@
 // test against the SQLite data source.
 
 #include <chrono>
-#include <ctime>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 
 #include <benchmark/benchmark.h>
@@ -134,8 +134,7 @@ void TenfoldDirectory(benchmark::State& state)
     state.counters["ratio"] = sizes[1].population / sizes[0].population;
     state.counters["bare_ratio"] = sizes[1].bare / sizes[0].bare;
     // The library's own share: what the population costs beyond the bare scan.
-    state.counters["library_ratio"] =
-        (sizes[1].population - sizes[1].bare) / (sizes[0].population - sizes[0].bare);
+    state.counters["library_ratio"] = (sizes[1].population - sizes[1].bare) / (sizes[0].population - sizes[0].bare);
 }
 BENCHMARK(TenfoldDirectory)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 

@@ -92,7 +92,8 @@ int main(int argc, char** argv)
     const rk::test::CycleRemainder r = rk::test::MeasureUnloadCycles(path, warmUp, cycles, Use);
     std::printf("%s%s%s: %d cycles after %d: per cycle heap %.1f bytes in %.2f blocks, private %.1f bytes, "
                 "working set %.1f bytes, TLS slots %.2f\n",
-                path.c_str(), s_loadOnly ? " (load only)" : "", s_keepClient ? " (client kept loaded)" : "", cycles, warmUp, r.heapBytes, r.heapBlocks, r.privateBytes, r.workingSet, r.tlsSlots);
+                path.c_str(), s_loadOnly ? " (load only)" : "", s_keepClient ? " (client kept loaded)" : "", cycles,
+                warmUp, r.heapBytes, r.heapBlocks, r.privateBytes, r.workingSet, r.tlsSlots);
     if (!r.unloaded) {
         std::printf("%s stayed loaded after FreeLibrary: nothing was measured\n", path.c_str());
         return 1;

@@ -21,8 +21,8 @@
 #include "boundary/CatalogShells.h"
 #include "db2/Db2Api.h"
 #include "db2/Db2EntryPoints.h"
-#include "db2/TcpipNodeRecords.h"
 #include "db2/Db2Files.h"
+#include "db2/TcpipNodeRecords.h"
 
 using namespace rk::db2;
 using Bytes = std::vector<unsigned char>;
@@ -109,9 +109,9 @@ Step TextStep(const char* name, const std::string& text)
 }
 
 struct Client {
-    std::int32_t sqlcodes[2] = {};  // of the operation's first and second DB2 step
+    std::int32_t sqlcodes[2] = {}; // of the operation's first and second DB2 step
     std::vector<Step> steps;
-    std::vector<std::string>* calls = nullptr;  // the loader's record, steps included
+    std::vector<std::string>* calls = nullptr; // the loader's record, steps included
 } g_client;
 
 int Answer(Step step, Sqlca* ca)
@@ -152,12 +152,9 @@ int RK_DB2_CALL MessageText(char* buffer, short size, short, const char*, Sqlca*
     return static_cast<int>(n);
 }
 
-int RK_DB2_CALL StateText(char*, short, short, char*) { return -2; }  // no SQLSTATE: nothing written
+int RK_DB2_CALL StateText(char*, short, short, char*) { return -2; } // no SQLSTATE: nothing written
 
-int RK_DB2_CALL NeverCalled()
-{
-    std::abort();
-}
+int RK_DB2_CALL NeverCalled() { std::abort(); }
 
 enum class Libraries { kBoth, kNoApp, kAppIncomplete, kNoSys, kCount };
 
@@ -194,10 +191,14 @@ rk::test::RecordingLoader& LoaderFor(Libraries libraries)
 
 std::int32_t PickSqlcode(std::uint8_t choice)
 {
-    static const std::int32_t kCodes[] = {kSqlNodeExists,      kSqlAliasExists,
-                                          kSqlAliasNotFound,   kSqlNodeNotFound,
-                                          kSqlInvalidNodeName, kSqlNodeNotCatalogued,
-                                          1,                   INT32_MIN};
+    static const std::int32_t kCodes[] = {kSqlNodeExists,
+                                          kSqlAliasExists,
+                                          kSqlAliasNotFound,
+                                          kSqlNodeNotFound,
+                                          kSqlInvalidNodeName,
+                                          kSqlNodeNotCatalogued,
+                                          1,
+                                          INT32_MIN};
     return choice < 160 ? 0 : kCodes[choice % std::size(kCodes)];
 }
 
@@ -208,7 +209,7 @@ std::int32_t PickSqlcode(std::uint8_t choice)
 // a short sample.
 struct Argument {
     bool null = false;
-    std::vector<char> bytes;  // what the pointer points at
+    std::vector<char> bytes; // what the pointer points at
 
     const char* Get() const { return null ? nullptr : bytes.data(); }
     // The text as a C string, when it has a terminator.
@@ -278,7 +279,7 @@ std::string ErrorTextOf(const std::string& step, std::int32_t sqlcode)
 struct Expected {
     int result = 0;
     std::string message;
-    std::vector<std::string> calls;  // loads, DB2 steps and releases, lookups left out
+    std::vector<std::string> calls; // loads, DB2 steps and releases, lookups left out
     std::vector<Step> steps;
 };
 

@@ -18,8 +18,8 @@
 #include "RecordingLoader.h"
 #include "connect/CRkConnectionCheck.h"
 #include "db2/CRkDb2CliLib.h"
-#include "rkdb2rova.h"
 #include "db2/Db2Files.h"
+#include "rkdb2rova.h"
 
 using namespace rk::db2;
 
@@ -33,8 +33,8 @@ const std::string kTrailer = "\n-------------------------\n";
 // Results a CLI call may give; a byte of the input picks one.
 CliReturn PickResult(std::uint8_t choice)
 {
-    static const CliReturn kResults[] = {kCliSuccess, kCliSuccessWithInfo, kCliError, kCliInvalidHandle, kCliNoData,
-                                         99,          -3};
+    static const CliReturn kResults[] = {kCliSuccess, kCliSuccessWithInfo, kCliError, kCliInvalidHandle, kCliNoData, 99,
+                                         -3};
     return choice < 128 ? kCliSuccess : kResults[choice % std::size(kResults)];
 }
 
@@ -158,14 +158,15 @@ CliReturn RK_DB2_CALL GetDiagRec(short, CliHandle, short number, unsigned char* 
 struct Expected {
     std::string message;
     bool messageWritten = false;
-    std::string dbmsField;  // empty: not written
+    std::string dbmsField; // empty: not written
     bool succeeded = false;
 };
 
 std::string CText(const unsigned char* bytes, std::size_t limit)
 {
     const auto* end = static_cast<const unsigned char*>(std::memchr(bytes, '\0', limit));
-    return std::string(reinterpret_cast<const char*>(bytes), end != nullptr ? static_cast<std::size_t>(end - bytes) : limit);
+    return std::string(reinterpret_cast<const char*>(bytes),
+                       end != nullptr ? static_cast<std::size_t>(end - bytes) : limit);
 }
 
 void ExpectBlock(Expected& expected)
@@ -173,14 +174,13 @@ void ExpectBlock(Expected& expected)
     expected.messageWritten = true;
     std::string& out = expected.message;
     if (out.size() + kTrailer.size() + 1 > kBound)
-        return;  // not even the trailer fits: the block is left out
+        return; // not even the trailer fits: the block is left out
     for (short number = 1; number < 32767; ++number) {
         const DiagnosticRecord* diag = g_scenario.Record(number);
         if (diag == nullptr || diag->result != kCliSuccess)
             break;
-        const std::string text =
-            CText(reinterpret_cast<const unsigned char*>(diag->text.c_str()),
-                  std::min<std::size_t>(diag->text.size() + 1, kCliMessageTextBufferLength - 1));
+        const std::string text = CText(reinterpret_cast<const unsigned char*>(diag->text.c_str()),
+                                       std::min<std::size_t>(diag->text.size() + 1, kCliMessageTextBufferLength - 1));
         const std::string record = "\n  SQLSTATE          = " + CText(diag->sqlstate, kCliSqlstateBufferSize - 1) +
                                    "\n  Native Error Code = " + std::to_string(diag->nativeError) + "\n" + text + "\n";
         if (out.size() + record.size() + kTrailer.size() + 1 > kBound)
@@ -212,8 +212,8 @@ Expected Expect()
         return e;
     }
     const int end = std::clamp<int>(g_scenario.dbmsNameLength, 0, kCliDbmsNameBufferLength - 1);
-    std::string name = g_scenario.dbmsName.substr(0, std::min<std::size_t>(g_scenario.dbmsName.size(),
-                                                                           kCliDbmsNameBufferLength - 1));
+    std::string name =
+        g_scenario.dbmsName.substr(0, std::min<std::size_t>(g_scenario.dbmsName.size(), kCliDbmsNameBufferLength - 1));
     name = name.substr(0, std::min<std::size_t>(name.size(), static_cast<std::size_t>(end)));
     name = name.substr(0, name.find('\0'));
     name.resize(RKDB2_DBMS_NAME_SIZE, '\0');
@@ -230,11 +230,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static rk::test::RecordingLoader loader;
     static CRkDb2CliLib* cli = [] {
         loader.Provide(RK_DB2CLI_FILE, {{"SQLAllocHandle", rk::test::Entry(&AllocHandle)},
-                                      {"SQLFreeHandle", rk::test::Entry(&FreeHandle)},
-                                      {"SQLConnect", rk::test::Entry(&Connect)},
-                                      {"SQLDisconnect", rk::test::Entry(&Disconnect)},
-                                      {"SQLGetInfo", rk::test::Entry(&GetInfo)},
-                                      {"SQLGetDiagRec", rk::test::Entry(&GetDiagRec)}});
+                                        {"SQLFreeHandle", rk::test::Entry(&FreeHandle)},
+                                        {"SQLConnect", rk::test::Entry(&Connect)},
+                                        {"SQLDisconnect", rk::test::Entry(&Disconnect)},
+                                        {"SQLGetInfo", rk::test::Entry(&GetInfo)},
+                                        {"SQLGetDiagRec", rk::test::Entry(&GetDiagRec)}});
         return new CRkDb2CliLib(loader);
     }();
 

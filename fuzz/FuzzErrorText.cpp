@@ -33,7 +33,10 @@ int RK_DB2_CALL Sqlaintp(char* buffer, short size, short, const char*, rk::db2::
     return Fill(buffer, size, g_messageBytes, g_messageResult);
 }
 
-int RK_DB2_CALL Sqlogstt(char* buffer, short size, short, char*) { return Fill(buffer, size, g_stateBytes, g_stateResult); }
+int RK_DB2_CALL Sqlogstt(char* buffer, short size, short, char*)
+{
+    return Fill(buffer, size, g_stateBytes, g_stateResult);
+}
 
 } // namespace
 
@@ -41,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static rk::test::RecordingLoader loader;
     static CRkDb2SysLib* sys = [] {
-        loader.Provide(RK_DB2SYS_FILE, {{"sqlaintp_api@20", rk::test::Entry(&Sqlaintp)},
-                                      {"sqlogstt", rk::test::Entry(&Sqlogstt)}});
+        loader.Provide(RK_DB2SYS_FILE,
+                       {{"sqlaintp_api@20", rk::test::Entry(&Sqlaintp)}, {"sqlogstt", rk::test::Entry(&Sqlogstt)}});
         auto* lib = new CRkDb2SysLib(loader);
         lib->Load();
         return lib;

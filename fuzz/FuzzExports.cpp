@@ -140,8 +140,8 @@ private:
 };
 
 struct Module {
-    RkDatabaseList* populated = nullptr;  // two populations, the second not walked
-    RkDatabaseList* empty = nullptr;      // never populated
+    RkDatabaseList* populated = nullptr; // two populations, the second not walked
+    RkDatabaseList* empty = nullptr;     // never populated
     std::set<const void*> entries;
     char foreign[64] = {};
 };

@@ -12,7 +12,7 @@ namespace rk::fuzz {
 
 class FuzzInput {
 public:
-    FuzzInput(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    FuzzInput(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) { }
 
     bool Empty() const { return m_size == 0; }
     std::size_t Remaining() const { return m_size; }

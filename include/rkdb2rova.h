@@ -23,13 +23,13 @@
 #include <stddef.h>
 
 #if defined(_WIN32)
-#  define RKDB2_CALL __stdcall
+#define RKDB2_CALL __stdcall
 #else
-#  define RKDB2_CALL
+#define RKDB2_CALL
 #endif
 
 #ifndef RKDB2_API
-#  define RKDB2_API
+#define RKDB2_API
 #endif
 
 /* The library's version, which its version resource carries too. Adding
@@ -39,9 +39,9 @@
 #define RKDB2ROVA_VERSION_PATCH 0
 #define RKDB2ROVA_TEXT_(x) #x
 #define RKDB2ROVA_TEXT(x) RKDB2ROVA_TEXT_(x)
-#define RKDB2ROVA_VERSION_STRING                                           \
-    RKDB2ROVA_TEXT(RKDB2ROVA_VERSION_MAJOR) "." RKDB2ROVA_TEXT(RKDB2ROVA_VERSION_MINOR) "." \
-    RKDB2ROVA_TEXT(RKDB2ROVA_VERSION_PATCH)
+#define RKDB2ROVA_VERSION_STRING            \
+    RKDB2ROVA_TEXT(RKDB2ROVA_VERSION_MAJOR) \
+    "." RKDB2ROVA_TEXT(RKDB2ROVA_VERSION_MINOR) "." RKDB2ROVA_TEXT(RKDB2ROVA_VERSION_PATCH)
 
 #ifdef __cplusplus
 extern "C" {
@@ -69,21 +69,21 @@ typedef struct RkDatabaseEntry RkDatabaseEntry;
  * behind a slot's NUL are left as they were. */
 #define RKDB2_DETAILS_SIZE 1755
 
-#define RKDB2_DETAILS_DATABASE_NAME_OFFSET    0
-#define RKDB2_DETAILS_HOST_NAME_OFFSET        50
-#define RKDB2_DETAILS_SERVICE_NAME_OFFSET     305
-#define RKDB2_DETAILS_INSTANCE_NAME_OFFSET    355
-#define RKDB2_DETAILS_ALIAS_OFFSET            405
-#define RKDB2_DETAILS_DRIVE_PATH_OFFSET       455
-#define RKDB2_DETAILS_INTERNAL_NAME_OFFSET    485
-#define RKDB2_DETAILS_NODE_NAME_OFFSET        535
-#define RKDB2_DETAILS_DATABASE_TYPE_OFFSET    585
-#define RKDB2_DETAILS_COMMENT_OFFSET          840
-#define RKDB2_DETAILS_ENTRY_TYPE_OFFSET       1095
-#define RKDB2_DETAILS_AUTHENTICATION_OFFSET   1145
-#define RKDB2_DETAILS_ALT_HOST_NAME_OFFSET    1400
-#define RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET  1655
-#define RKDB2_DETAILS_PLATFORM_OFFSET         1705
+#define RKDB2_DETAILS_DATABASE_NAME_OFFSET 0
+#define RKDB2_DETAILS_HOST_NAME_OFFSET 50
+#define RKDB2_DETAILS_SERVICE_NAME_OFFSET 305
+#define RKDB2_DETAILS_INSTANCE_NAME_OFFSET 355
+#define RKDB2_DETAILS_ALIAS_OFFSET 405
+#define RKDB2_DETAILS_DRIVE_PATH_OFFSET 455
+#define RKDB2_DETAILS_INTERNAL_NAME_OFFSET 485
+#define RKDB2_DETAILS_NODE_NAME_OFFSET 535
+#define RKDB2_DETAILS_DATABASE_TYPE_OFFSET 585
+#define RKDB2_DETAILS_COMMENT_OFFSET 840
+#define RKDB2_DETAILS_ENTRY_TYPE_OFFSET 1095
+#define RKDB2_DETAILS_AUTHENTICATION_OFFSET 1145
+#define RKDB2_DETAILS_ALT_HOST_NAME_OFFSET 1400
+#define RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET 1655
+#define RKDB2_DETAILS_PLATFORM_OFFSET 1705
 
 typedef struct DatabaseDetails {
     char databaseName[50];
@@ -104,9 +104,9 @@ typedef struct DatabaseDetails {
 } DatabaseDetails;
 
 #if defined(__cplusplus)
-#  define RKDB2_STATIC_ASSERT(cond, msg) static_assert(cond, msg)
+#define RKDB2_STATIC_ASSERT(cond, msg) static_assert(cond, msg)
 #else
-#  define RKDB2_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
+#define RKDB2_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
 #endif
 
 RKDB2_STATIC_ASSERT(sizeof(DatabaseDetails) == RKDB2_DETAILS_SIZE, "DatabaseDetails is 1755 bytes");
@@ -115,21 +115,21 @@ RKDB2_STATIC_ASSERT(sizeof(DatabaseDetails) == RKDB2_DETAILS_SIZE, "DatabaseDeta
  *   X(field, Field, offset, label)
  * `field` names the member of DatabaseDetails, `Field` is the same name
  * capitalised (for names built from it), `label` names the field for people. */
-#define RKDB2_DETAILS_FIELDS(X)                                                           \
-    X(databaseName, DatabaseName, RKDB2_DETAILS_DATABASE_NAME_OFFSET, "Database name")    \
-    X(hostName, HostName, RKDB2_DETAILS_HOST_NAME_OFFSET, "Host name")                    \
-    X(serviceName, ServiceName, RKDB2_DETAILS_SERVICE_NAME_OFFSET, "Service name")        \
-    X(instanceName, InstanceName, RKDB2_DETAILS_INSTANCE_NAME_OFFSET, "Instance")         \
-    X(alias, Alias, RKDB2_DETAILS_ALIAS_OFFSET, "Alias")                                  \
-    X(drivePath, DrivePath, RKDB2_DETAILS_DRIVE_PATH_OFFSET, "Drive or path")             \
-    X(internalName, InternalName, RKDB2_DETAILS_INTERNAL_NAME_OFFSET, "Internal name")    \
-    X(nodeName, NodeName, RKDB2_DETAILS_NODE_NAME_OFFSET, "Node name")                    \
-    X(databaseType, DatabaseType, RKDB2_DETAILS_DATABASE_TYPE_OFFSET, "Database type")    \
-    X(comment, Comment, RKDB2_DETAILS_COMMENT_OFFSET, "Comment")                          \
-    X(entryType, EntryType, RKDB2_DETAILS_ENTRY_TYPE_OFFSET, "Entry type")                \
+#define RKDB2_DETAILS_FIELDS(X)                                                              \
+    X(databaseName, DatabaseName, RKDB2_DETAILS_DATABASE_NAME_OFFSET, "Database name")       \
+    X(hostName, HostName, RKDB2_DETAILS_HOST_NAME_OFFSET, "Host name")                       \
+    X(serviceName, ServiceName, RKDB2_DETAILS_SERVICE_NAME_OFFSET, "Service name")           \
+    X(instanceName, InstanceName, RKDB2_DETAILS_INSTANCE_NAME_OFFSET, "Instance")            \
+    X(alias, Alias, RKDB2_DETAILS_ALIAS_OFFSET, "Alias")                                     \
+    X(drivePath, DrivePath, RKDB2_DETAILS_DRIVE_PATH_OFFSET, "Drive or path")                \
+    X(internalName, InternalName, RKDB2_DETAILS_INTERNAL_NAME_OFFSET, "Internal name")       \
+    X(nodeName, NodeName, RKDB2_DETAILS_NODE_NAME_OFFSET, "Node name")                       \
+    X(databaseType, DatabaseType, RKDB2_DETAILS_DATABASE_TYPE_OFFSET, "Database type")       \
+    X(comment, Comment, RKDB2_DETAILS_COMMENT_OFFSET, "Comment")                             \
+    X(entryType, EntryType, RKDB2_DETAILS_ENTRY_TYPE_OFFSET, "Entry type")                   \
     X(authentication, Authentication, RKDB2_DETAILS_AUTHENTICATION_OFFSET, "Authentication") \
-    X(altHostName, AltHostName, RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, "Alternate host")     \
-    X(altPortNumber, AltPortNumber, RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET, "Alternate port") \
+    X(altHostName, AltHostName, RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, "Alternate host")        \
+    X(altPortNumber, AltPortNumber, RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET, "Alternate port")  \
     X(platform, Platform, RKDB2_DETAILS_PLATFORM_OFFSET, "Platform")
 
 #define RKDB2_DETAILS_CHECK_OFFSET(field, Field, offset, label) \
@@ -142,19 +142,19 @@ RKDB2_DETAILS_FIELDS(RKDB2_DETAILS_CHECK_OFFSET)
  * signed number. When the latest population failed inside the library
  * (out of memory, for one), the text is the library's own saying so, until
  * the next population. Writes nothing for a null or unknown list. */
-RKDB2_API void RKDB2_CALL CRkDatabaseListGetError(RkDatabaseList *list, char *text, int size);
+RKDB2_API void RKDB2_CALL CRkDatabaseListGetError(RkDatabaseList* list, char* text, int size);
 
 /* Ordinal 2. A new list handle, or null when the DB2 client (db2app.dll,
  * db2sys.dll) cannot be loaded. */
-RKDB2_API RkDatabaseList *RKDB2_CALL CRkDatabaseListNew(void);
+RKDB2_API RkDatabaseList* RKDB2_CALL CRkDatabaseListNew(void);
 
 /* Ordinal 3. The entry after the current one, or null at the end. */
-RKDB2_API RkDatabaseEntry *RKDB2_CALL CRkDatabaseListNext(RkDatabaseList *list);
+RKDB2_API RkDatabaseEntry* RKDB2_CALL CRkDatabaseListNext(RkDatabaseList* list);
 
 /* Ordinal 4. Reads the node and system database directories into the list;
  * *first receives the first entry of this population, or null. 1 on
  * success, 0 on failure (see CRkDatabaseListGetError). */
-RKDB2_API int RKDB2_CALL CRkDatabaseListPopulate(RkDatabaseList *list, RkDatabaseEntry **first);
+RKDB2_API int RKDB2_CALL CRkDatabaseListPopulate(RkDatabaseList* list, RkDatabaseEntry** first);
 
 /* Ordinal 5. Catalogs a TCP/IP node named after the first
  * RKDB2_NODE_NAME_LENGTH characters of `hostName`, with service
@@ -172,12 +172,12 @@ RKDB2_API int RKDB2_CALL CRkDatabaseListPopulate(RkDatabaseList *list, RkDatabas
  * host name of at most 8 letters, digits, @, # or $ that does not start with
  * a digit (an alias in the hosts file serves). Threads may call the two
  * catalog exports at once, also while others list. */
-RKDB2_API int RKDB2_CALL CatalogDatabase(const char *hostName, const char *databaseName,
-                                         char *message, int messageSize);
+RKDB2_API int RKDB2_CALL CatalogDatabase(const char* hostName, const char* databaseName, char* message,
+                                         int messageSize);
 
 /* Ordinal 6. Writes the entry's DatabaseDetails record (RKDB2_DETAILS_SIZE
  * bytes at `record`). Writes nothing for a null entry or record. */
-RKDB2_API void RKDB2_CALL GetDatabaseDetails(RkDatabaseEntry *entry, char *record);
+RKDB2_API void RKDB2_CALL GetDatabaseDetails(RkDatabaseEntry* entry, char* record);
 
 /* Ordinal 7. Tests a CLI connection. 1 when the connection succeeded.
  * `dbmsName` receives RKDB2_DBMS_NAME_SIZE bytes; `message` receives the
@@ -188,24 +188,23 @@ RKDB2_API void RKDB2_CALL GetDatabaseDetails(RkDatabaseEntry *entry, char *recor
  * the test: 0, and nothing is written. When db2cli.dll cannot be loaded or
  * lacks one of its CLI entry points, no test is made: 0, and neither
  * `dbmsName` nor `message` is written. */
-RKDB2_API int RKDB2_CALL RkConnect(const char *dataSource, const char *user, const char *password,
-                                   char *dbmsName, char *message);
+RKDB2_API int RKDB2_CALL RkConnect(const char* dataSource, const char* user, const char* password, char* dbmsName,
+                                   char* message);
 
 /* Ordinal 8. Uncatalogs the database `alias`, then the node `nodeName`
  * (passed to DB2 whole). Results, message and refusals as for
  * CatalogDatabase; a database removed before a failed node step stays
  * removed. */
-RKDB2_API int RKDB2_CALL UncatalogDatabase(const char *alias, const char *nodeName,
-                                           char *message, int messageSize);
+RKDB2_API int RKDB2_CALL UncatalogDatabase(const char* alias, const char* nodeName, char* message, int messageSize);
 
-typedef void (RKDB2_CALL *RKDB2_PFN_CRkDatabaseListGetError)(RkDatabaseList *, char *, int);
-typedef RkDatabaseList *(RKDB2_CALL *RKDB2_PFN_CRkDatabaseListNew)(void);
-typedef RkDatabaseEntry *(RKDB2_CALL *RKDB2_PFN_CRkDatabaseListNext)(RkDatabaseList *);
-typedef int (RKDB2_CALL *RKDB2_PFN_CRkDatabaseListPopulate)(RkDatabaseList *, RkDatabaseEntry **);
-typedef int (RKDB2_CALL *RKDB2_PFN_CatalogDatabase)(const char *, const char *, char *, int);
-typedef void (RKDB2_CALL *RKDB2_PFN_GetDatabaseDetails)(RkDatabaseEntry *, char *);
-typedef int (RKDB2_CALL *RKDB2_PFN_RkConnect)(const char *, const char *, const char *, char *, char *);
-typedef int (RKDB2_CALL *RKDB2_PFN_UncatalogDatabase)(const char *, const char *, char *, int);
+typedef void(RKDB2_CALL* RKDB2_PFN_CRkDatabaseListGetError)(RkDatabaseList*, char*, int);
+typedef RkDatabaseList*(RKDB2_CALL* RKDB2_PFN_CRkDatabaseListNew)(void);
+typedef RkDatabaseEntry*(RKDB2_CALL* RKDB2_PFN_CRkDatabaseListNext)(RkDatabaseList*);
+typedef int(RKDB2_CALL* RKDB2_PFN_CRkDatabaseListPopulate)(RkDatabaseList*, RkDatabaseEntry**);
+typedef int(RKDB2_CALL* RKDB2_PFN_CatalogDatabase)(const char*, const char*, char*, int);
+typedef void(RKDB2_CALL* RKDB2_PFN_GetDatabaseDetails)(RkDatabaseEntry*, char*);
+typedef int(RKDB2_CALL* RKDB2_PFN_RkConnect)(const char*, const char*, const char*, char*, char*);
+typedef int(RKDB2_CALL* RKDB2_PFN_UncatalogDatabase)(const char*, const char*, char*, int);
 
 #ifdef __cplusplus
 }

@@ -15,7 +15,7 @@ namespace {
 
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    explicit FileDescriptor(int fd) : m_fd(fd) { }
     ~FileDescriptor() { Close(); }
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
@@ -67,7 +67,7 @@ void MakeDirectory(const std::string& path) { ::mkdir(path.c_str(), 0700); }
 
 void RemoveEmptyDirectory(const std::string& path) { ::rmdir(path.c_str()); }
 
-void UseBinaryStandardOutput() {}
+void UseBinaryStandardOutput() { }
 
 std::optional<std::string> ReadWholeFile(const std::string& path)
 {

@@ -7,7 +7,7 @@
 #include <mutex>
 
 #ifndef NOMINMAX
-#  define NOMINMAX
+#define NOMINMAX
 #endif
 #include <fcntl.h>
 #include <io.h>
@@ -72,7 +72,7 @@ AppendMutex g_appendMutex;
 
 class FileHandle {
 public:
-    explicit FileHandle(HANDLE handle) : m_file(handle) {}
+    explicit FileHandle(HANDLE handle) : m_file(handle) { }
     ~FileHandle() { Close(); }
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
@@ -115,7 +115,7 @@ std::string TemporaryNameFor(const std::string& path)
 // the rename is tried again for a while. A directory in the way is final.
 bool RenameOver(const std::string& from, const std::string& to)
 {
-    constexpr int kAttempts = 400;   // 5 ms apart: two seconds
+    constexpr int kAttempts = 400; // 5 ms apart: two seconds
     for (int attempt = 1;; ++attempt) {
         if (::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE)
             return true;
@@ -152,7 +152,7 @@ void UseBinaryStandardOutput()
 std::optional<std::string> ReadWholeFile(const std::string& path)
 {
     FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsValid())
         return std::nullopt;
     std::string content;
@@ -170,8 +170,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
 bool ReplaceFileAtomically(const std::string& path, const std::string& content)
 {
     const std::string temporary = TemporaryNameFor(path);
-    FileHandle file(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                     nullptr));
+    FileHandle file(
+        ::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsValid())
         return false;
     const bool written = WriteAll(file.Get(), content) && ::FlushFileBuffers(file.Get()) != FALSE;

@@ -26,10 +26,9 @@ void* LoadedLibrary::Export(const char* name) const
     return ::dlsym(m_handle, name);
 }
 
-
 bool CanSetLibrarySearchDirectory() { return false; }
 
-void SetLibrarySearchDirectory(const std::string&) {}
+void SetLibrarySearchDirectory(const std::string&) { }
 
 bool UnloadFinalizesInReleaseOrder() { return false; }
 

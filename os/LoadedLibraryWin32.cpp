@@ -36,7 +36,6 @@ void* LoadedLibrary::Export(const char* name) const
     return reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(m_handle), name));
 }
 
-
 bool CanSetLibrarySearchDirectory() { return true; }
 
 void SetLibrarySearchDirectory(const std::string& dir) { ::SetDllDirectoryA(PlatformPath(dir).c_str()); }

@@ -22,10 +22,9 @@ inline std::int16_t ReadI16(const unsigned char* record, std::size_t offset)
 
 inline std::int32_t ReadI32(const unsigned char* record, std::size_t offset)
 {
-    const std::uint32_t value = static_cast<std::uint32_t>(record[offset]) |
-                                (static_cast<std::uint32_t>(record[offset + 1]) << 8) |
-                                (static_cast<std::uint32_t>(record[offset + 2]) << 16) |
-                                (static_cast<std::uint32_t>(record[offset + 3]) << 24);
+    const std::uint32_t value =
+        static_cast<std::uint32_t>(record[offset]) | (static_cast<std::uint32_t>(record[offset + 1]) << 8) |
+        (static_cast<std::uint32_t>(record[offset + 2]) << 16) | (static_cast<std::uint32_t>(record[offset + 3]) << 24);
     return static_cast<std::int32_t>(value);
 }
 
@@ -61,8 +60,8 @@ inline std::string_view TextUpToNul(const void* bytes, std::size_t width)
 {
     const auto* begin = static_cast<const char*>(bytes);
     const void* nul = std::memchr(begin, '\0', width);
-    return std::string_view(begin, nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - begin)
-                                                  : width);
+    return std::string_view(begin,
+                            nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - begin) : width);
 }
 
 inline std::string_view TextUpToNul(const unsigned char* record, Field field)

@@ -11,7 +11,7 @@
 // RK_DB2_CALL, the calling convention of DB2's entry points (__stdcall on
 // Windows), comes from the build: the target rk_db2_api defines it.
 #ifndef RK_DB2_CALL
-#  error "RK_DB2_CALL is defined by the build (link rk_db2_api)"
+#error "RK_DB2_CALL is defined by the build (link rk_db2_api)"
 #endif
 
 namespace rk::db2 {
@@ -79,7 +79,8 @@ static_assert(kMode.End() == kComment.offset && kComment.End() == kCommentCodepa
 static_assert(kNetworkId.End() == kProtocol.offset && kSymDestName.End() + 1 == kSecurityTypeOffset,
               "one filler byte before security_type");
 static_assert(kServiceName.End() == kFileServer.offset && kObjectName.End() == kInstanceName.offset, "sqleninfo");
-static_assert(kComputerName.End() == kSystemName.offset && kSystemName.End() == kRemoteInstanceName.offset, "sqleninfo");
+static_assert(kComputerName.End() == kSystemName.offset && kSystemName.End() == kRemoteInstanceName.offset,
+              "sqleninfo");
 static_assert(kTransactionProgram.End() == kLanAddress.offset && kLanAddress.End() == kSize, "sqleninfo tail");
 static_assert(kHostName.End() == kServiceName.offset, "sqleninfo hostname is followed by service_name");
 static_assert(kRemoteInstanceName.End() + 1 == kOsTypeOffset, "catalog_node_type sits before os_type");
@@ -157,7 +158,8 @@ inline constexpr std::size_t kProtocolOffset = 44;
 inline constexpr std::size_t kFillerOffset = 45;
 inline constexpr std::uint16_t kStructId = 0x0200;
 inline constexpr unsigned char kProtocolTcpip = 3;
-static_assert(kStructIdOffset + 2 == kCodepageOffset && kCodepageOffset + 2 == kComment.offset, "sqle_node_struct head");
+static_assert(kStructIdOffset + 2 == kCodepageOffset && kCodepageOffset + 2 == kComment.offset,
+              "sqle_node_struct head");
 static_assert(kComment.End() == kNodeName.offset && kNodeName.End() == kProtocolOffset, "sqle_node_struct");
 static_assert(kProtocolOffset + 1 == kFillerOffset && kFillerOffset + 1 == kSize, "one filler byte closes it");
 } // namespace nodestruct
@@ -228,8 +230,8 @@ inline constexpr std::int32_t kSqlInvalidHostName = -1332;
 inline constexpr std::int32_t kSqlInvalidServiceName = -1333;
 
 // Results of the message functions (sqlaintp_api, sqlogstt).
-inline constexpr int kMsgNoError = -2;        // sqlaintp_api: SQLCODE 0
-inline constexpr int kMsgBadSqlstate = -2;    // sqlogstt: not 2 or 5 alphanumeric characters
+inline constexpr int kMsgNoError = -2;     // sqlaintp_api: SQLCODE 0
+inline constexpr int kMsgBadSqlstate = -2; // sqlogstt: not 2 or 5 alphanumeric characters
 inline constexpr int kMsgFileError = -3;
 inline constexpr int kMsgBadLineWidth = -4;
 inline constexpr int kMsgBadArgument = -5;
@@ -280,8 +282,8 @@ using SQLConnectFn = CliReturn(RK_DB2_CALL*)(CliHandle dbc, unsigned char* dataS
                                              unsigned char* user, short userLength, unsigned char* password,
                                              short passwordLength);
 using SQLDisconnectFn = CliReturn(RK_DB2_CALL*)(CliHandle dbc);
-using SQLGetInfoFn = CliReturn(RK_DB2_CALL*)(CliHandle dbc, unsigned short infoType, void* value,
-                                             short bufferLength, short* stringLength);
+using SQLGetInfoFn = CliReturn(RK_DB2_CALL*)(CliHandle dbc, unsigned short infoType, void* value, short bufferLength,
+                                             short* stringLength);
 using SQLGetDiagRecFn = CliReturn(RK_DB2_CALL*)(short handleType, CliHandle handle, short recordNumber,
                                                 unsigned char* sqlstate, CliInteger* nativeError,
                                                 unsigned char* messageText, short bufferLength, short* textLength);

@@ -23,33 +23,33 @@ enum class EntryPointNeed { kRequired, kOptional };
 
 // db2app.dll: the directory and catalog entry points. The newer directory
 // interface (db2DbDir) is optional: older clients lack it.
-#define RK_DB2APP_ENTRY_POINTS(X)                                           \
-    X(db2DbDirOpenScan, "db2DbDirOpenScan@12", DbDirFn, kOptional)          \
-    X(db2DbDirCloseScan, "db2DbDirCloseScan@12", DbDirFn, kOptional)        \
-    X(db2DbDirGetNextEntry, "db2DbDirGetNextEntry@12", DbDirFn, kOptional)  \
-    X(sqlenops_api, "sqlenops_api@12", SqlenopsFn, kRequired)               \
-    X(sqlengne_api, "sqlengne_api@12", SqlengneFn, kRequired)               \
-    X(sqlencls_api, "sqlencls_api@8", SqlenclsFn, kRequired)                \
-    X(sqledcls_api, "sqledcls_api", SqledclsFn, kRequired)                  \
-    X(sqledgne_api, "sqledgne_api", SqledgneFn, kRequired)                  \
-    X(sqledosd_api, "sqledosd_api", SqledosdFn, kRequired)                  \
-    X(sqlectnd_api, "sqlectnd_api", SqlectndFn, kRequired)                  \
-    X(sqlecadb_api, "sqlecadb_api", SqlecadbFn, kRequired)                  \
-    X(sqleuncn_api, "sqleuncn_api", SqleuncnFn, kRequired)                  \
+#define RK_DB2APP_ENTRY_POINTS(X)                                          \
+    X(db2DbDirOpenScan, "db2DbDirOpenScan@12", DbDirFn, kOptional)         \
+    X(db2DbDirCloseScan, "db2DbDirCloseScan@12", DbDirFn, kOptional)       \
+    X(db2DbDirGetNextEntry, "db2DbDirGetNextEntry@12", DbDirFn, kOptional) \
+    X(sqlenops_api, "sqlenops_api@12", SqlenopsFn, kRequired)              \
+    X(sqlengne_api, "sqlengne_api@12", SqlengneFn, kRequired)              \
+    X(sqlencls_api, "sqlencls_api@8", SqlenclsFn, kRequired)               \
+    X(sqledcls_api, "sqledcls_api", SqledclsFn, kRequired)                 \
+    X(sqledgne_api, "sqledgne_api", SqledgneFn, kRequired)                 \
+    X(sqledosd_api, "sqledosd_api", SqledosdFn, kRequired)                 \
+    X(sqlectnd_api, "sqlectnd_api", SqlectndFn, kRequired)                 \
+    X(sqlecadb_api, "sqlecadb_api", SqlecadbFn, kRequired)                 \
+    X(sqleuncn_api, "sqleuncn_api", SqleuncnFn, kRequired)                 \
     X(sqleuncd_api, "sqleuncd_api", SqleuncdFn, kRequired)
 
 // db2sys.dll: DB2's message texts.
-#define RK_DB2SYS_ENTRY_POINTS(X)                                           \
-    X(sqlaintp_api, "sqlaintp_api@20", SqlaintpFn, kRequired)               \
+#define RK_DB2SYS_ENTRY_POINTS(X)                             \
+    X(sqlaintp_api, "sqlaintp_api@20", SqlaintpFn, kRequired) \
     X(sqlogstt, "sqlogstt", SqlogsttFn, kRequired)
 
 // db2cli.dll: the CLI entry points of the connection test.
-#define RK_DB2CLI_ENTRY_POINTS(X)                                           \
-    X(SQLAllocHandle, "SQLAllocHandle", SQLAllocHandleFn, kRequired)        \
-    X(SQLFreeHandle, "SQLFreeHandle", SQLFreeHandleFn, kRequired)           \
-    X(SQLConnect, "SQLConnect", SQLConnectFn, kRequired)                    \
-    X(SQLDisconnect, "SQLDisconnect", SQLDisconnectFn, kRequired)           \
-    X(SQLGetInfo, "SQLGetInfo", SQLGetInfoFn, kRequired)                    \
+#define RK_DB2CLI_ENTRY_POINTS(X)                                    \
+    X(SQLAllocHandle, "SQLAllocHandle", SQLAllocHandleFn, kRequired) \
+    X(SQLFreeHandle, "SQLFreeHandle", SQLFreeHandleFn, kRequired)    \
+    X(SQLConnect, "SQLConnect", SQLConnectFn, kRequired)             \
+    X(SQLDisconnect, "SQLDisconnect", SQLDisconnectFn, kRequired)    \
+    X(SQLGetInfo, "SQLGetInfo", SQLGetInfoFn, kRequired)             \
     X(SQLGetDiagRec, "SQLGetDiagRec", SQLGetDiagRecFn, kRequired)
 
 // Each entry point's listed name as a constant named after its field, for

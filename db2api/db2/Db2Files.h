@@ -5,7 +5,7 @@
 // client is db2app64.dll, db2sys64.dll and db2cli64.dll, empty otherwise.
 
 #ifndef RK_DB2_FILE_SUFFIX
-#  error "RK_DB2_FILE_SUFFIX is defined by the build (link rk_db2_api)"
+#error "RK_DB2_FILE_SUFFIX is defined by the build (link rk_db2_api)"
 #endif
 
 #define RK_DB2APP_FILE "db2app" RK_DB2_FILE_SUFFIX ".dll"

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #ifndef RK_DB2_DECORATED_NAMES
-#  error "RK_DB2_DECORATED_NAMES is defined by the build (link rk_db2_api)"
+#error "RK_DB2_DECORATED_NAMES is defined by the build (link rk_db2_api)"
 #endif
 
 namespace rk::db2 {

@@ -8,6 +8,6 @@
 
 #include "db2/Db2EntryPoints.h"
 
-#define RK_SIM_CHECK_ENTRY_POINT(field, exportName, Fn, need)            \
-    static_assert(std::is_same_v<decltype(&::field), rk::db2::Fn>,        \
+#define RK_SIM_CHECK_ENTRY_POINT(field, exportName, Fn, need)      \
+    static_assert(std::is_same_v<decltype(&::field), rk::db2::Fn>, \
                   exportName " must have the type of its entry in the list");

@@ -54,7 +54,8 @@ std::optional<int> EnterCall(const char* exportName)
         only.empty() || ("," + only + ",").find("," + std::string(exportName) + ",") != std::string::npos;
     if (logged)
         LogLine(exportName);
-    const std::optional<int> injected = CRkFaultRules::Parse(os::GetEnv("RKDB2_SIM_FAULTS")).Match(exportName, callNumber);
+    const std::optional<int> injected =
+        CRkFaultRules::Parse(os::GetEnv("RKDB2_SIM_FAULTS")).Match(exportName, callNumber);
     if (injected && logged)
         LogLine(FaultLogLine(exportName, callNumber, *injected));
     return injected;

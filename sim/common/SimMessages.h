@@ -9,10 +9,10 @@ namespace rk::sim {
 
 struct SqlcodeMessage {
     std::int32_t sqlcode;
-    const char* messageId;   // "SQL1013N"
-    const char* text;        // "%1" stands for the first sqlca token, "%2" the second
-    const char* sqlstate;    // what the sqlca receives
-    bool sqlstateInText;     // DB2's message ends with "  SQLSTATE=xxxxx"
+    const char* messageId; // "SQL1013N"
+    const char* text;      // "%1" stands for the first sqlca token, "%2" the second
+    const char* sqlstate;  // what the sqlca receives
+    bool sqlstateInText;   // DB2's message ends with "  SQLSTATE=xxxxx"
 };
 
 // The row of `sqlcode`, or null when the stand-in does not know it.

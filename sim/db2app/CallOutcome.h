@@ -11,7 +11,7 @@ namespace rk::sim {
 
 struct CallOutcome {
     std::int32_t sqlcode = 0;
-    std::vector<std::string> tokens;   // the message tokens of sqlerrmc
+    std::vector<std::string> tokens; // the message tokens of sqlerrmc
 };
 
 // Fills all 136 bytes as DB2 does: sqlcaid "SQLCA   ", sqlcabc 136, the

@@ -17,7 +17,8 @@ using store::EditResult;
 constexpr std::size_t kMaxHostNameLength = db2::nodeinfo::kHostName.width;
 constexpr std::size_t kMaxServiceNameLength = db2::nodeinfo::kServiceName.width;
 static_assert(kMaxHostNameLength + 1 == db2::tcpip::kHostName.width, "the catalog record holds one more: its NUL");
-static_assert(kMaxServiceNameLength + 1 == db2::tcpip::kServiceName.width, "the catalog record holds one more: its NUL");
+static_assert(kMaxServiceNameLength + 1 == db2::tcpip::kServiceName.width,
+              "the catalog record holds one more: its NUL");
 
 // DB2's naming rules for a name the caller may pass as a null pointer.
 bool IsValidDirectoryName(const char* name) { return name != nullptr && db2::IsValidDirectoryName(name); }
@@ -48,22 +49,17 @@ struct EditCodes {
 
 constexpr EditCodes kNodeEditCodes{db2::kSqlNodeExists, db2::kSqlNodeNotFound, db2::kSqlNodeDirectoryNotFound,
                                    kSqlNodeDirectoryIoError};
-constexpr EditCodes kDatabaseEditCodes{db2::kSqlAliasExists, db2::kSqlAliasNotFound,
-                                       db2::kSqlDatabaseDirectoryNotFound, kSqlDatabaseDirectoryIoError};
+constexpr EditCodes kDatabaseEditCodes{db2::kSqlAliasExists, db2::kSqlAliasNotFound, db2::kSqlDatabaseDirectoryNotFound,
+                                       kSqlDatabaseDirectoryIoError};
 
 CallOutcome EditFailure(EditResult result, const EditCodes& codes, const std::string& name)
 {
     switch (result) {
-    case EditResult::kDone:
-        return {};
-    case EditResult::kDuplicate:
-        return {codes.duplicate, {name}};
-    case EditResult::kNotFound:
-        return {codes.notFound, {name}};
-    case EditResult::kFileMissing:
-        return {codes.missing, {}};
-    case EditResult::kWriteFailed:
-        break;
+    case EditResult::kDone: return {};
+    case EditResult::kDuplicate: return {codes.duplicate, {name}};
+    case EditResult::kNotFound: return {codes.notFound, {name}};
+    case EditResult::kFileMissing: return {codes.missing, {}};
+    case EditResult::kWriteFailed: break;
     }
     return {codes.ioError, {}};
 }
@@ -99,9 +95,8 @@ CallOutcome CatalogNode(const unsigned char* node, const unsigned char* protocol
     return EditFailure(result, kNodeEditCodes, entry.nodeName);
 }
 
-CallOutcome CatalogDatabase(const char* databaseName, const char* alias, unsigned char entryType,
-                            const char* nodeName, const char* path, const char* comment,
-                            std::uint16_t authentication)
+CallOutcome CatalogDatabase(const char* databaseName, const char* alias, unsigned char entryType, const char* nodeName,
+                            const char* path, const char* comment, std::uint16_t authentication)
 {
     if (!IsValidDirectoryName(databaseName))
         return {db2::kSqlInvalidDatabaseName, {TextOrEmpty(databaseName)}};

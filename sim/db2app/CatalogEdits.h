@@ -19,9 +19,8 @@ namespace rk::sim {
 CallOutcome CatalogNode(const unsigned char* node, const unsigned char* protocol);
 
 // sqlecadb_api. The DCE principal is accepted and not kept.
-CallOutcome CatalogDatabase(const char* databaseName, const char* alias, unsigned char entryType,
-                            const char* nodeName, const char* path, const char* comment,
-                            std::uint16_t authentication);
+CallOutcome CatalogDatabase(const char* databaseName, const char* alias, unsigned char entryType, const char* nodeName,
+                            const char* path, const char* comment, std::uint16_t authentication);
 
 // sqleuncd_api and sqleuncn_api.
 CallOutcome UncatalogDatabase(const char* alias);

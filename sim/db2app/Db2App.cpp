@@ -155,13 +155,14 @@ int RK_DB2_CALL sqlenops_api(unsigned short* handle, unsigned short* count, Sqlc
 int RK_DB2_CALL sqlengne_api(unsigned short handle, unsigned char** record, Sqlca* ca)
 {
     return RunCall(
-        rk::db2::listed::sqlengne_api, "SQLENGNE", ca, [&] { return rk::sim::FetchNextEntry(ScanKind::kNode, handle, record); },
-        [&] { ClearRecord(record); });
+        rk::db2::listed::sqlengne_api, "SQLENGNE", ca,
+        [&] { return rk::sim::FetchNextEntry(ScanKind::kNode, handle, record); }, [&] { ClearRecord(record); });
 }
 
 int RK_DB2_CALL sqlencls_api(unsigned short handle, Sqlca* ca)
 {
-    return RunCall(rk::db2::listed::sqlencls_api, "SQLENCLS", ca, [&] { return rk::sim::CloseScan(ScanKind::kNode, handle); });
+    return RunCall(rk::db2::listed::sqlencls_api, "SQLENCLS", ca,
+                   [&] { return rk::sim::CloseScan(ScanKind::kNode, handle); });
 }
 
 int RK_DB2_CALL sqledosd_api(char* path, unsigned short* handle, unsigned short* count, Sqlca* ca)
@@ -175,13 +176,14 @@ int RK_DB2_CALL sqledosd_api(char* path, unsigned short* handle, unsigned short*
 int RK_DB2_CALL sqledgne_api(unsigned short handle, unsigned char** record, Sqlca* ca)
 {
     return RunCall(
-        rk::db2::listed::sqledgne_api, "SQLEDGNE", ca, [&] { return rk::sim::FetchNextEntry(ScanKind::kDatabase, handle, record); },
-        [&] { ClearRecord(record); });
+        rk::db2::listed::sqledgne_api, "SQLEDGNE", ca,
+        [&] { return rk::sim::FetchNextEntry(ScanKind::kDatabase, handle, record); }, [&] { ClearRecord(record); });
 }
 
 int RK_DB2_CALL sqledcls_api(unsigned short handle, Sqlca* ca)
 {
-    return RunCall(rk::db2::listed::sqledcls_api, "SQLEDCLS", ca, [&] { return rk::sim::CloseScan(ScanKind::kDatabase, handle); });
+    return RunCall(rk::db2::listed::sqledcls_api, "SQLEDCLS", ca,
+                   [&] { return rk::sim::CloseScan(ScanKind::kDatabase, handle); });
 }
 
 int RK_DB2_CALL sqlectnd_api(unsigned char* node, unsigned char* protocol, Sqlca* ca)

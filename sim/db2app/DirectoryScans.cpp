@@ -71,8 +71,8 @@ CallOutcome OpenDatabaseScan(ScanKind kind, const char* path, std::uint16_t* han
     Records records;
     for (const auto& database : *databases)
         records.push_back(store::EncodeDatabaseInfo(database, kind == ScanKind::kDatabaseExtended));
-    return Register(kind, std::move(records), db2::kSqlSystemDirectoryEmpty, db2::kSqlDatabaseScansExhausted,
-                    handle, count);
+    return Register(kind, std::move(records), db2::kSqlSystemDirectoryEmpty, db2::kSqlDatabaseScansExhausted, handle,
+                    count);
 }
 
 CallOutcome FetchNextEntry(ScanKind kind, std::uint16_t handle, unsigned char** record)
@@ -80,12 +80,9 @@ CallOutcome FetchNextEntry(ScanKind kind, std::uint16_t handle, unsigned char** 
     if (record == nullptr)
         return ParameterNotValid("record");
     switch (Scans().Fetch(kind, handle, record)) {
-    case CRkScanTable::FetchResult::kRecord:
-        return {};
-    case CRkScanTable::FetchResult::kNoMoreEntries:
-        return {db2::kSqlNoMoreEntries, {}};
-    case CRkScanTable::FetchResult::kUnknownHandle:
-        break;
+    case CRkScanTable::FetchResult::kRecord: return {};
+    case CRkScanTable::FetchResult::kNoMoreEntries: return {db2::kSqlNoMoreEntries, {}};
+    case CRkScanTable::FetchResult::kUnknownHandle: break;
     }
     return ParameterNotValid("handle");
 }

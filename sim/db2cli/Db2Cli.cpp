@@ -78,9 +78,8 @@ CliReturn RK_DB2_CALL SQLFreeHandle(short handleType, CliHandle handle)
     });
 }
 
-CliReturn RK_DB2_CALL SQLConnect(CliHandle dbc, unsigned char* dataSource, short dataSourceLength,
-                                 unsigned char* user, short userLength, unsigned char* password,
-                                 short passwordLength)
+CliReturn RK_DB2_CALL SQLConnect(CliHandle dbc, unsigned char* dataSource, short dataSourceLength, unsigned char* user,
+                                 short userLength, unsigned char* password, short passwordLength)
 {
     return Dispatch(rk::db2::listed::SQLConnect, [&] {
         const auto* dm = DriverManager();
@@ -119,8 +118,8 @@ CliReturn RK_DB2_CALL SQLGetDiagRec(short handleType, CliHandle handle, short re
         const auto* dm = DriverManager();
         if (dm == nullptr)
             return kCliNoData;
-        return dm->SQLGetDiagRec(handleType, handle, recordNumber, sqlstate, nativeError, messageText,
-                                 bufferLength, textLength);
+        return dm->SQLGetDiagRec(handleType, handle, recordNumber, sqlstate, nativeError, messageText, bufferLength,
+                                 textLength);
     });
 }
 

@@ -47,8 +47,8 @@ std::string SyntheticDiagnostics::Text(int recordNumber, int length)
 }
 
 db2::CliReturn SyntheticDiagnostics::GetRecord(db2::CliHandle handle, short recordNumber, unsigned char* sqlstate,
-                                               db2::CliInteger* nativeError, unsigned char* text,
-                                               short bufferLength, short* textLength) const
+                                               db2::CliInteger* nativeError, unsigned char* text, short bufferLength,
+                                               short* textLength) const
 {
     if (handle == nullptr)
         return db2::kCliInvalidHandle;

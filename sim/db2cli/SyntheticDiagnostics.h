@@ -30,7 +30,7 @@ struct SyntheticDiagnostics {
     std::vector<int> lengths{20};
     std::string state = "HY000";
     db2::CliInteger native = 0;
-    short handleType = 0;  // 0: every handle type
+    short handleType = 0; // 0: every handle type
 
     // The configured records, if RKDB2_SIM_DIAG is set.
     static std::optional<SyntheticDiagnostics> FromEnvironment();

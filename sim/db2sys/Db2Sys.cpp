@@ -29,7 +29,7 @@
 namespace {
 
 constexpr const char* kMessageFile = "db2sql.mo";
-constexpr const char* kSqlcodeLineBreak = "\r\n";   // as DB2 on Windows, on every platform
+constexpr const char* kSqlcodeLineBreak = "\r\n"; // as DB2 on Windows, on every platform
 constexpr const char* kSqlstateLineBreak = "\n";
 constexpr int kOutOfMemory = -1;
 
@@ -41,7 +41,8 @@ bool IsKnownMessageFile(const char* fileName)
 // "SQL1013N  The database alias ... could not be found.  SQLSTATE=42705"
 std::string SqlcodeMessageText(const rk::sim::SqlcodeMessage& message, const rk::db2::Sqlca& ca)
 {
-    std::string text = std::string(message.messageId) + "  " + rk::sim::InsertTokens(message.text, rk::sim::SqlcaTokens(ca));
+    std::string text =
+        std::string(message.messageId) + "  " + rk::sim::InsertTokens(message.text, rk::sim::SqlcaTokens(ca));
     if (message.sqlstateInText)
         text += std::string("  SQLSTATE=") + message.sqlstate;
     return text;
@@ -75,8 +76,8 @@ int FormatSqlcodeMessage(char* buffer, short bufferSize, short lineWidth, const 
     const rk::sim::SqlcodeMessage* message = rk::sim::FindSqlcodeMessage(sqlcode);
     if (message == nullptr)
         return rk::db2::kMsgFileError;
-    const std::string text = rk::sim::BreakLines(SqlcodeMessageText(*message, *ca),
-                                                 static_cast<std::size_t>(lineWidth), kSqlcodeLineBreak);
+    const std::string text =
+        rk::sim::BreakLines(SqlcodeMessageText(*message, *ca), static_cast<std::size_t>(lineWidth), kSqlcodeLineBreak);
     return rk::sim::CopyToBuffer(text + kSqlcodeLineBreak, buffer, bufferSize);
 }
 
@@ -97,8 +98,8 @@ int FormatSqlstateText(char* buffer, short bufferSize, short lineWidth, const ch
         text = rk::sim::FindSqlstateText(sqlstate.substr(0, 2));
     if (text == nullptr)
         return rk::db2::kMsgFileError;
-    const std::string line = rk::sim::BreakLines(sqlstate + ": " + text, static_cast<std::size_t>(lineWidth),
-                                                 kSqlstateLineBreak);
+    const std::string line =
+        rk::sim::BreakLines(sqlstate + ": " + text, static_cast<std::size_t>(lineWidth), kSqlstateLineBreak);
     return rk::sim::CopyToBuffer(line + kSqlstateLineBreak, buffer, bufferSize);
 }
 

@@ -8,8 +8,8 @@ namespace rk::sim {
 std::vector<std::string> SqlcaTokens(const db2::Sqlca& ca)
 {
     const std::int16_t declared = bytes::ReadI16(ca.bytes, db2::kSqlcaErrmlOffset);
-    const auto length = std::min<std::size_t>(static_cast<std::size_t>(std::max<std::int16_t>(declared, 0)),
-                                              db2::kSqlcaErrmc.width);
+    const auto length =
+        std::min<std::size_t>(static_cast<std::size_t>(std::max<std::int16_t>(declared, 0)), db2::kSqlcaErrmc.width);
     const auto* begin = reinterpret_cast<const char*>(ca.bytes + db2::kSqlcaErrmc.offset);
     const std::string all(begin, length);
     std::vector<std::string> tokens;
@@ -52,7 +52,7 @@ std::string BreakLines(const std::string& text, std::size_t width, const std::st
         std::size_t lineEnd = (cut == std::string::npos || cut < position) ? position : cut;
         while (lineEnd > position && text[lineEnd - 1] == ' ')
             --lineEnd;
-        if (lineEnd == position) {   // no blank to break at: split the word
+        if (lineEnd == position) { // no blank to break at: split the word
             lineEnd = position + width;
             cut = lineEnd;
         }

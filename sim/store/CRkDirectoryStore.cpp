@@ -4,11 +4,11 @@
 #include <utility>
 
 #include "SimHooks.h"
+#include "StoreFormat.h"
+#include "db2/Db2Names.h"
 #include "os/FileLock.h"
 #include "os/Files.h"
 #include "os/Paths.h"
-#include "StoreFormat.h"
-#include "db2/Db2Names.h"
 
 namespace rk::sim::store {
 namespace {
@@ -61,8 +61,8 @@ EditResult Remove(std::vector<Entry>& entries, const std::string& wanted, std::s
 // One read-modify-write of a file under the store's lock. `edit` changes
 // the entries and says whether to write them back.
 template <typename Entry, typename Read, typename Format, typename Edit>
-EditResult Modify(const CRkDirectoryStore& store, const std::string& path, bool createMissing, Read read,
-                  Format format, Edit edit)
+EditResult Modify(const CRkDirectoryStore& store, const std::string& path, bool createMissing, Read read, Format format,
+                  Edit edit)
 {
     if (!createMissing && !os::FileExists(path))
         return EditResult::kFileMissing;
@@ -89,7 +89,7 @@ CRkDamagedDirectory::CRkDamagedDirectory(Kind kind, const std::string& fileName,
 {
 }
 
-CRkDirectoryStore::CRkDirectoryStore(std::string directory) : m_strDirectory(std::move(directory)) {}
+CRkDirectoryStore::CRkDirectoryStore(std::string directory) : m_strDirectory(std::move(directory)) { }
 
 CRkDirectoryStore CRkDirectoryStore::FromEnvironment()
 {
@@ -122,49 +122,51 @@ std::optional<std::vector<DatabaseEntry>> CRkDirectoryStore::ReadDatabases() con
 
 bool CRkDirectoryStore::WriteNodes(const std::vector<NodeEntry>& nodes) const
 {
-    return Modify<NodeEntry>(*this, NodesPath(), true, [] { return std::optional<std::vector<NodeEntry>>(); },
-                             FormatNodes, [&](std::vector<NodeEntry>& entries) {
-                                 entries = nodes;
-                                 return EditResult::kDone;
-                             }) == EditResult::kDone;
+    return Modify<NodeEntry>(
+               *this, NodesPath(), true, [] { return std::optional<std::vector<NodeEntry>>(); }, FormatNodes,
+               [&](std::vector<NodeEntry>& entries) {
+                   entries = nodes;
+                   return EditResult::kDone;
+               }) == EditResult::kDone;
 }
 
 bool CRkDirectoryStore::WriteDatabases(const std::vector<DatabaseEntry>& databases) const
 {
-    return Modify<DatabaseEntry>(*this, DatabasesPath(), true,
-                                 [] { return std::optional<std::vector<DatabaseEntry>>(); }, FormatDatabases,
-                                 [&](std::vector<DatabaseEntry>& entries) {
-                                     entries = databases;
-                                     return EditResult::kDone;
-                                 }) == EditResult::kDone;
+    return Modify<DatabaseEntry>(
+               *this, DatabasesPath(), true, [] { return std::optional<std::vector<DatabaseEntry>>(); },
+               FormatDatabases,
+               [&](std::vector<DatabaseEntry>& entries) {
+                   entries = databases;
+                   return EditResult::kDone;
+               }) == EditResult::kDone;
 }
 
 EditResult CRkDirectoryStore::AddNode(const NodeEntry& node) const
 {
-    return Modify<NodeEntry>(*this, NodesPath(), true, [this] { return ReadNodes(); }, FormatNodes,
-                             [&](std::vector<NodeEntry>& entries) { return Add(entries, node, &NodeEntry::nodeName); });
+    return Modify<NodeEntry>(
+        *this, NodesPath(), true, [this] { return ReadNodes(); }, FormatNodes,
+        [&](std::vector<NodeEntry>& entries) { return Add(entries, node, &NodeEntry::nodeName); });
 }
 
 EditResult CRkDirectoryStore::RemoveNode(const std::string& nodeName) const
 {
-    return Modify<NodeEntry>(*this, NodesPath(), false, [this] { return ReadNodes(); }, FormatNodes,
-                             [&](std::vector<NodeEntry>& entries) { return Remove(entries, nodeName, &NodeEntry::nodeName); });
+    return Modify<NodeEntry>(
+        *this, NodesPath(), false, [this] { return ReadNodes(); }, FormatNodes,
+        [&](std::vector<NodeEntry>& entries) { return Remove(entries, nodeName, &NodeEntry::nodeName); });
 }
 
 EditResult CRkDirectoryStore::AddDatabase(const DatabaseEntry& database) const
 {
-    return Modify<DatabaseEntry>(*this, DatabasesPath(), true, [this] { return ReadDatabases(); }, FormatDatabases,
-                                 [&](std::vector<DatabaseEntry>& entries) {
-                                     return Add(entries, database, &DatabaseEntry::alias);
-                                 });
+    return Modify<DatabaseEntry>(
+        *this, DatabasesPath(), true, [this] { return ReadDatabases(); }, FormatDatabases,
+        [&](std::vector<DatabaseEntry>& entries) { return Add(entries, database, &DatabaseEntry::alias); });
 }
 
 EditResult CRkDirectoryStore::RemoveDatabase(const std::string& alias) const
 {
-    return Modify<DatabaseEntry>(*this, DatabasesPath(), false, [this] { return ReadDatabases(); }, FormatDatabases,
-                                 [&](std::vector<DatabaseEntry>& entries) {
-                                     return Remove(entries, alias, &DatabaseEntry::alias);
-                                 });
+    return Modify<DatabaseEntry>(
+        *this, DatabasesPath(), false, [this] { return ReadDatabases(); }, FormatDatabases,
+        [&](std::vector<DatabaseEntry>& entries) { return Remove(entries, alias, &DatabaseEntry::alias); });
 }
 
 } // namespace rk::sim::store

@@ -27,8 +27,8 @@ public:
     CRkDamagedDirectory(Kind kind, const std::string& fileName, const std::string& detail);
 
     Kind DamagedKind() const { return m_kind; }
-    const std::string& FileName() const { return m_strFileName; }   // "nodes.txt"
-    const std::string& Detail() const { return m_strDetail; }       // "line 3: ..."
+    const std::string& FileName() const { return m_strFileName; } // "nodes.txt"
+    const std::string& Detail() const { return m_strDetail; }     // "line 3: ..."
 
 private:
     Kind m_kind;
@@ -38,9 +38,9 @@ private:
 
 enum class EditResult {
     kDone,
-    kDuplicate,     // an entry of that name is already there
-    kNotFound,      // no entry of that name
-    kFileMissing,   // the directory's file does not exist
+    kDuplicate,   // an entry of that name is already there
+    kNotFound,    // no entry of that name
+    kFileMissing, // the directory's file does not exist
     kWriteFailed,
 };
 

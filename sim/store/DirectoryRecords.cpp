@@ -27,9 +27,9 @@ std::vector<unsigned char> EncodeNodeInfo(const NodeEntry& node)
 {
     namespace f = db2::nodeinfo;
     std::vector<unsigned char> record(f::kSize, 0);
-    Blank(record, {f::kLocalLu, f::kPartnerLu, f::kMode, f::kNetworkId, f::kSymDestName, f::kFileServer,
-                   f::kObjectName, f::kComputerName, f::kSystemName, f::kCatalogNodeType, f::kChangePasswordLu,
-                   f::kTransactionProgram, f::kLanAddress});
+    Blank(record, {f::kLocalLu, f::kPartnerLu, f::kMode, f::kNetworkId, f::kSymDestName, f::kFileServer, f::kObjectName,
+                   f::kComputerName, f::kSystemName, f::kCatalogNodeType, f::kChangePasswordLu, f::kTransactionProgram,
+                   f::kLanAddress});
     PutText(record, f::kNodeName, node.nodeName);
     PutText(record, f::kComment, node.comment);
     record[f::kProtocol.offset] = f::kProtocolTcpip;

@@ -26,7 +26,7 @@ struct DatabaseEntry {
     std::string nodeName;
     std::string databaseType;
     std::string comment;
-    unsigned char entryType = 0;   // DB2's character digit, '0' indirect, '1' remote, ...
+    unsigned char entryType = 0; // DB2's character digit, '0' indirect, '1' remote, ...
     std::uint16_t authentication = 0;
     std::int16_t catalogNodeNumber = 0;
     std::string altHostName;

@@ -60,18 +60,17 @@ Key<Entry> CharacterKey(const char* name, unsigned char Entry::*field)
                     throw std::invalid_argument(key + " takes one character");
                 e.*field = v.empty() ? 0 : static_cast<unsigned char>(v[0]);
             },
-            [field](const Entry& e) { return e.*field == 0 ? std::string() : std::string(1, static_cast<char>(e.*field)); }};
+            [field](const Entry& e) {
+                return e.*field == 0 ? std::string() : std::string(1, static_cast<char>(e.*field));
+            }};
 }
 
 const std::vector<Key<NodeEntry>>& NodeKeys()
 {
     static const std::vector<Key<NodeEntry>> keys = {
-        TextKey("host", &NodeEntry::hostName),
-        TextKey("service", &NodeEntry::serviceName),
-        TextKey("instance", &NodeEntry::instanceName),
-        TextKey("remote_instance", &NodeEntry::remoteInstanceName),
-        NumberKey("os_type", &NodeEntry::osType),
-        TextKey("comment", &NodeEntry::comment),
+        TextKey("host", &NodeEntry::hostName),         TextKey("service", &NodeEntry::serviceName),
+        TextKey("instance", &NodeEntry::instanceName), TextKey("remote_instance", &NodeEntry::remoteInstanceName),
+        NumberKey("os_type", &NodeEntry::osType),      TextKey("comment", &NodeEntry::comment),
     };
     return keys;
 }

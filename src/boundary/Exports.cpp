@@ -8,13 +8,13 @@
 #include <string>
 #include <type_traits>
 
-#include "rk/ExportList.h"
 #include "boundary/CatalogShells.h"
 #include "boundary/ModuleState.h"
 #include "boundary/TruncatingCopy.h"
 #include "connect/CRkConnectionCheck.h"
 #include "directory/DatabaseDetailsRecord.h"
 #include "directory/DirectoryTexts.h"
+#include "rk/ExportList.h"
 
 using rk::boundary::LowSigned16;
 using rk::boundary::TruncatingCopy;
@@ -29,7 +29,7 @@ constexpr std::size_t StackBytes(R(RKDB2_CALL*)(Args...))
 {
     return (0 + ... + ((sizeof(Args) + 3) / 4 * 4));
 }
-#define RK_CHECK_EXPORT(name, ordinal, bytes)                                                    \
+#define RK_CHECK_EXPORT(name, ordinal, bytes)                                                  \
     static_assert(std::is_same_v<decltype(&::name), RKDB2_PFN_##name>, #name " has its type"); \
     static_assert(sizeof(void*) != 4 || StackBytes(&::name) == (bytes), #name " pops its bytes");
 RK_EXPORTS(RK_CHECK_EXPORT)
@@ -108,8 +108,7 @@ RKDB2_API int RKDB2_CALL CRkDatabaseListPopulate(RkDatabaseList* list, RkDatabas
     }
 }
 
-RKDB2_API int RKDB2_CALL CatalogDatabase(const char* hostName, const char* databaseName, char* message,
-                                         int messageSize)
+RKDB2_API int RKDB2_CALL CatalogDatabase(const char* hostName, const char* databaseName, char* message, int messageSize)
 {
     try {
         return rk::boundary::CatalogDatabaseShell(hostName, databaseName, message, messageSize,
@@ -140,8 +139,7 @@ RKDB2_API int RKDB2_CALL RkConnect(const char* dataSource, const char* user, con
     }
 }
 
-RKDB2_API int RKDB2_CALL UncatalogDatabase(const char* alias, const char* nodeName, char* message,
-                                           int messageSize)
+RKDB2_API int RKDB2_CALL UncatalogDatabase(const char* alias, const char* nodeName, char* message, int messageSize)
 {
     try {
         return rk::boundary::UncatalogDatabaseShell(alias, nodeName, message, messageSize,

@@ -51,7 +51,8 @@ bool CatalogDatabase(const char* hostName, const char* databaseName, std::string
     return ok;
 }
 
-bool UncatalogDatabase(const char* alias, const char* nodeName, std::string& message, platform::CRkLibraryLoader& loader)
+bool UncatalogDatabase(const char* alias, const char* nodeName, std::string& message,
+                       platform::CRkLibraryLoader& loader)
 {
     message.clear();
     if (IsNull(alias, "database alias", message) || IsNull(nodeName, "node name", message))
@@ -60,8 +61,8 @@ bool UncatalogDatabase(const char* alias, const char* nodeName, std::string& mes
     const std::string node(nodeName);
 
     CRkCatalogApi api(loader);
-    const bool ok = api.LoadLibraries(message) && api.UncatalogDatabase(aliasText, message) &&
-                    api.UncatalogNode(node, message);
+    const bool ok =
+        api.LoadLibraries(message) && api.UncatalogDatabase(aliasText, message) && api.UncatalogNode(node, message);
     if (ok)
         message.clear();
     return ok;

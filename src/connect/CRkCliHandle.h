@@ -8,7 +8,7 @@
 
 class CRkCliHandle {
 public:
-    CRkCliHandle(CRkDb2CliLib& cli, short handleType) : m_cli(cli), m_nHandleType(handleType) {}
+    CRkCliHandle(CRkDb2CliLib& cli, short handleType) : m_cli(cli), m_nHandleType(handleType) { }
     ~CRkCliHandle()
     {
         // Also a handle that an allocation returned with a warning: the test
@@ -33,7 +33,7 @@ private:
 // result is not looked at.
 class CRkCliDisconnect {
 public:
-    CRkCliDisconnect(CRkDb2CliLib& cli, rk::db2::CliHandle dbc) : m_cli(cli), m_hDbc(dbc) {}
+    CRkCliDisconnect(CRkDb2CliLib& cli, rk::db2::CliHandle dbc) : m_cli(cli), m_hDbc(dbc) { }
     ~CRkCliDisconnect() { m_cli.SQLDisconnect(m_hDbc); }
     CRkCliDisconnect(const CRkCliDisconnect&) = delete;
     CRkCliDisconnect& operator=(const CRkCliDisconnect&) = delete;

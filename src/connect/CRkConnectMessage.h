@@ -21,7 +21,7 @@ public:
     static constexpr std::size_t kTrailerLength = sizeof kTrailer - 1;
 
     // Nothing is written until the first block or Clear.
-    explicit CRkConnectMessage(char* output) : m_pOutput(output) {}
+    explicit CRkConnectMessage(char* output) : m_pOutput(output) { }
 
     // Empties the message: a terminator at the start.
     void Clear();

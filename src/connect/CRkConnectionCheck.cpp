@@ -32,7 +32,7 @@ void WriteDbmsNameField(const char* name, char* field)
 } // namespace
 
 bool CRkConnectionCheck::Run(CRkDb2CliLib& cliLib, const char* dataSource, const char* user, const char* password,
-                            char* dbmsName, char* message)
+                             char* dbmsName, char* message)
 {
     if (dbmsName == nullptr || message == nullptr)
         return false;
@@ -43,7 +43,7 @@ bool CRkConnectionCheck::Run(CRkDb2CliLib& cliLib, const char* dataSource, const
 }
 
 bool CRkConnectionCheck::Perform(const char* dataSource, const char* user, const char* password, char* dbmsName,
-                                CRkConnectMessage& message)
+                                 CRkConnectMessage& message)
 {
     CRkCliHandle env(m_cli, kCliHandleEnv);
     if (m_cli.SQLAllocHandle(kCliHandleEnv, nullptr, env.Receive()) != kCliSuccess) {
@@ -99,8 +99,8 @@ void CRkConnectionCheck::AppendDiagnostics(short handleType, CliHandle handle, C
     for (short record = 1; record < SHRT_MAX; ++record) {
         sqlstate[0] = '\0';
         text[0] = '\0';
-        if (m_cli.SQLGetDiagRec(handleType, handle, record, sqlstate, &nativeError, text,
-                                kCliMessageTextBufferLength, &textLength) != kCliSuccess)
+        if (m_cli.SQLGetDiagRec(handleType, handle, record, sqlstate, &nativeError, text, kCliMessageTextBufferLength,
+                                &textLength) != kCliSuccess)
             break;
         sqlstate[kCliSqlstateBufferSize - 1] = '\0';
         text[kCliMessageTextBufferLength - 1] = '\0';

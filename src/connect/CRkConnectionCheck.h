@@ -24,7 +24,7 @@ public:
                     char* dbmsName, char* message);
 
 private:
-    explicit CRkConnectionCheck(CRkDb2CliLib& cliLib) : m_cli(cliLib) {}
+    explicit CRkConnectionCheck(CRkDb2CliLib& cliLib) : m_cli(cliLib) { }
 
     bool Perform(const char* dataSource, const char* user, const char* password, char* dbmsName,
                  CRkConnectMessage& message);

@@ -11,10 +11,7 @@
 
 class CRkCatalogApi {
 public:
-    explicit CRkCatalogApi(rk::platform::CRkLibraryLoader& loader)
-        : m_appLib(loader), m_sysLib(loader)
-    {
-    }
+    explicit CRkCatalogApi(rk::platform::CRkLibraryLoader& loader) : m_appLib(loader), m_sysLib(loader) { }
 
     // Loads db2app.dll, then db2sys.dll. On failure `message` becomes
     // "Failed to load " and the file name, and false is returned; db2sys.dll

@@ -8,10 +8,7 @@
 // lack them.
 class CRkDb2AppLib final : public CRkDb2Lib {
 public:
-    explicit CRkDb2AppLib(rk::platform::CRkLibraryLoader& loader)
-        : CRkDb2Lib(RK_DB2APP_FILE, loader)
-    {
-    }
+    explicit CRkDb2AppLib(rk::platform::CRkLibraryLoader& loader) : CRkDb2Lib(RK_DB2APP_FILE, loader) { }
 
     RK_DB2APP_ENTRY_POINTS(RK_DB2_ENTRY_POINT_FIELD)
 

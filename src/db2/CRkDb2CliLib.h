@@ -6,10 +6,7 @@
 // db2cli.dll: the CLI entry points of the connection test. All required.
 class CRkDb2CliLib final : public CRkDb2Lib {
 public:
-    explicit CRkDb2CliLib(rk::platform::CRkLibraryLoader& loader)
-        : CRkDb2Lib(RK_DB2CLI_FILE, loader)
-    {
-    }
+    explicit CRkDb2CliLib(rk::platform::CRkLibraryLoader& loader) : CRkDb2Lib(RK_DB2CLI_FILE, loader) { }
 
     RK_DB2CLI_ENTRY_POINTS(RK_DB2_ENTRY_POINT_FIELD)
 

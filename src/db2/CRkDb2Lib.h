@@ -60,4 +60,4 @@ private:
 // ... and one lookup per entry point, in list order, chained so that the
 // first required name not found ends the lookup. Closed by `true`.
 #define RK_DB2_RESOLVE_ENTRY_POINT(field, exportName, Fn, need) \
-    Resolve(field, exportName, rk::db2::EntryPointNeed::need) &&
+    Resolve(field, exportName, rk::db2::EntryPointNeed::need)&&

@@ -14,7 +14,6 @@ inline constexpr std::size_t kDefaultInstanceBufferSize = profile::kMaxDefaultIn
 // with empty text when none is known. Read afresh on every call. A name of
 // more than 11 characters is treated as absent: cut, it would name another
 // instance.
-void ReadDefaultInstanceName(char (&destination)[kDefaultInstanceBufferSize],
-                             platform::CRkProfileRegistry& profile);
+void ReadDefaultInstanceName(char (&destination)[kDefaultInstanceBufferSize], platform::CRkProfileRegistry& profile);
 
 } // namespace rk::db2

@@ -49,8 +49,7 @@ std::array<RecordSpan, 2> FieldSpans(DirectoryRecordLayout layout)
 }
 
 std::unique_ptr<const CRkDatabaseEntry> CRkDatabaseEntry::Read(const unsigned char* record,
-                                                               DirectoryRecordLayout layout,
-                                                               const CRkNodeList& nodes)
+                                                               DirectoryRecordLayout layout, const CRkNodeList& nodes)
 {
     using rk::directory::TrimmedFieldView;
 
@@ -68,7 +67,8 @@ std::unique_ptr<const CRkDatabaseEntry> CRkDatabaseEntry::Read(const unsigned ch
     texts[kDatabaseType] = TrimmedFieldView(record, dbinfo::kDatabaseType);
     texts[kComment] = TrimmedFieldView(record, dbinfo::kComment);
     texts[kEntryType] = rk::directory::EntryTypeText(record[dbinfo::kEntryTypeOffset]);
-    texts[kAuthentication] = rk::directory::AuthenticationText(rk::bytes::ReadU16(record, dbinfo::kAuthenticationOffset));
+    texts[kAuthentication] =
+        rk::directory::AuthenticationText(rk::bytes::ReadU16(record, dbinfo::kAuthenticationOffset));
     if (layout == DirectoryRecordLayout::kExtended) {
         texts[kAltHostName] = TrimmedFieldView(record, dbinfo::kAltHostName);
         texts[kAltPortNumber] = TrimmedFieldView(record, dbinfo::kAltPortNumber);

@@ -71,7 +71,7 @@ void CRkNodeList::Replace(NodeEntries loaded)
     std::unordered_map<std::string_view, const CRkNodeEntry*> firstByName;
     firstByName.reserve(loaded.size());
     for (const auto& entry : loaded)
-        firstByName.emplace(entry->nodeName, entry.get());  // a later duplicate is not taken
+        firstByName.emplace(entry->nodeName, entry.get()); // a later duplicate is not taken
     m_entries = std::move(loaded);
     m_firstByName = std::move(firstByName);
 }

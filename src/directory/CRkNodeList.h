@@ -20,10 +20,7 @@ public:
     using NodeEntries = std::vector<std::unique_ptr<const CRkNodeEntry>>;
 
     // The default instance of every load is read from `profile`.
-    explicit CRkNodeList(rk::platform::CRkProfileRegistry& profile)
-        : m_profile(profile)
-    {
-    }
+    explicit CRkNodeList(rk::platform::CRkProfileRegistry& profile) : m_profile(profile) { }
     CRkNodeList(const CRkNodeList&) = delete;
     CRkNodeList& operator=(const CRkNodeList&) = delete;
 

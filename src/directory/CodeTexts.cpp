@@ -82,7 +82,10 @@ static_assert(FitTheEntries(kEntryTypes) && FitTheEntries(kAuthentications) && F
 
 std::string_view EntryTypeText(unsigned char entryType) { return Lookup(kEntryTypes, entryType, ""); }
 
-std::string_view AuthenticationText(std::uint16_t authentication) { return Lookup(kAuthentications, authentication, ""); }
+std::string_view AuthenticationText(std::uint16_t authentication)
+{
+    return Lookup(kAuthentications, authentication, "");
+}
 
 std::string_view PlatformText(std::uint16_t osType) { return Lookup(kPlatforms, osType, "????????"); }
 

@@ -87,8 +87,7 @@ DatabaseDirectoryRoute ChooseRoute(const CRkDb2AppLib& appLib)
     return complete ? DatabaseDirectoryRoute::kNewer : DatabaseDirectoryRoute::kOlder;
 }
 
-bool ScanDatabaseDirectory(const CRkDb2AppLib& appLib, const CRkNodeList& nodes, Sqlca& ca,
-                           CRkDatabaseEntries& entries)
+bool ScanDatabaseDirectory(const CRkDb2AppLib& appLib, const CRkNodeList& nodes, Sqlca& ca, CRkDatabaseEntries& entries)
 {
     if (ChooseRoute(appLib) == DatabaseDirectoryRoute::kNewer)
         return ScanNewerRoute(appLib, nodes, ca, entries);

@@ -23,7 +23,7 @@ bool FetchAllAndClose(db2::Sqlca& ca, std::uint16_t count, Fetch fetch, Take tak
 {
     class CRkCloseOnFailure {
     public:
-        explicit CRkCloseOnFailure(Close& closeScan) : m_close(closeScan) {}
+        explicit CRkCloseOnFailure(Close& closeScan) : m_close(closeScan) { }
         ~CRkCloseOnFailure()
         {
             if (m_bArmed) {

@@ -9,16 +9,13 @@ namespace {
 
 class CRkWin32LibraryLoader final : public CRkLibraryLoader {
 public:
-    LibraryHandle Load(const std::string& fileName) override
-    {
-        return ::LoadLibraryA(fileName.c_str());
-    }
+    LibraryHandle Load(const std::string& fileName) override { return ::LoadLibraryA(fileName.c_str()); }
 
     EntryPoint Lookup(LibraryHandle library, const char* exportName) override
     {
         // Through void(*)(void) to keep gcc's cast-function-type warning quiet.
-        return reinterpret_cast<EntryPoint>(
-            reinterpret_cast<void (*)(void)>(::GetProcAddress(static_cast<HMODULE>(library), rk::db2::ExportedName(exportName).c_str())));
+        return reinterpret_cast<EntryPoint>(reinterpret_cast<void (*)(void)>(
+            ::GetProcAddress(static_cast<HMODULE>(library), rk::db2::ExportedName(exportName).c_str())));
     }
 
     void Release(LibraryHandle library) override { ::FreeLibrary(static_cast<HMODULE>(library)); }

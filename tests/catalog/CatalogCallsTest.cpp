@@ -23,7 +23,7 @@ namespace {
 struct Given {
     Bytes node;
     Bytes protocol;
-    std::vector<std::string> texts;   // sqlecadb_api's database name, alias and node name
+    std::vector<std::string> texts; // sqlecadb_api's database name, alias and node name
     unsigned char entryType = 0;
     unsigned short authentication = 0;
     bool nullPathCommentPrincipal = false;
@@ -39,8 +39,8 @@ int RK_DB2_CALL RecordNode(unsigned char* node, unsigned char* protocol, Sqlca*)
 int RK_DB2_CALL RecordDatabase(char* name, char* alias, unsigned char type, char* node, char* path, char* comment,
                                unsigned short authentication, char* principal, Sqlca*)
 {
-    g_given = {g_given.node, g_given.protocol, {name, alias, node}, type, authentication,
-               path == nullptr && comment == nullptr && principal == nullptr};
+    g_given = {g_given.node, g_given.protocol, {name, alias, node},
+               type,         authentication,   path == nullptr && comment == nullptr && principal == nullptr};
     return 0;
 }
 
@@ -64,8 +64,8 @@ void ProvideClient(rk::test::RecordingLoader& loader)
     app["sqlectnd_api"] = rk::test::Entry(&RecordNode);
     app["sqlecadb_api"] = rk::test::Entry(&RecordDatabase);
     loader.Provide(RK_DB2APP_FILE, app);
-    loader.Provide(RK_DB2SYS_FILE, {{"sqlaintp_api@20", rk::test::Entry(&NeverCalled)},
-                                  {"sqlogstt", rk::test::Entry(&NeverCalled)}});
+    loader.Provide(RK_DB2SYS_FILE,
+                   {{"sqlaintp_api@20", rk::test::Entry(&NeverCalled)}, {"sqlogstt", rk::test::Entry(&NeverCalled)}});
 }
 
 TEST(CatalogCalls, NodeRecordsAndDatabaseEntryAreDb2sToTheByte)
@@ -76,7 +76,7 @@ TEST(CatalogCalls, NodeRecordsAndDatabaseEntryAreDb2sToTheByte)
     const std::string longest(255, 'h');
     const struct {
         std::string host;
-        std::string node;   // the first 8 characters, unchanged
+        std::string node; // the first 8 characters, unchanged
     } cases[] = {{"warehouse7", "warehous"}, {"db2", "db2"}, {"db2.example.com", "db2.exam"}, {longest, "hhhhhhhh"}};
     for (const auto& c : cases) {
         g_given = Given{};

@@ -22,7 +22,7 @@ using Lines = std::vector<std::string>;
 
 class Catalogue : public testing::Test {
 protected:
-    rk::test::SimStore store;   // before the library: the stand-in reads its home from the start
+    rk::test::SimStore store; // before the library: the stand-in reads its home from the start
     rk::host::HostLibrary library;
     char message[1024];
 
@@ -54,10 +54,10 @@ protected:
             char record[RKDB2_DETAILS_SIZE] = {};
             library.GetDatabaseDetails(entry, record);
             std::string line;
-            for (std::size_t offset : {RKDB2_DETAILS_ALIAS_OFFSET, RKDB2_DETAILS_DATABASE_NAME_OFFSET,
-                                       RKDB2_DETAILS_NODE_NAME_OFFSET, RKDB2_DETAILS_HOST_NAME_OFFSET,
-                                       RKDB2_DETAILS_SERVICE_NAME_OFFSET, RKDB2_DETAILS_ENTRY_TYPE_OFFSET,
-                                       RKDB2_DETAILS_AUTHENTICATION_OFFSET})
+            for (std::size_t offset :
+                 {RKDB2_DETAILS_ALIAS_OFFSET, RKDB2_DETAILS_DATABASE_NAME_OFFSET, RKDB2_DETAILS_NODE_NAME_OFFSET,
+                  RKDB2_DETAILS_HOST_NAME_OFFSET, RKDB2_DETAILS_SERVICE_NAME_OFFSET, RKDB2_DETAILS_ENTRY_TYPE_OFFSET,
+                  RKDB2_DETAILS_AUTHENTICATION_OFFSET})
                 line += (line.empty() ? "" : " ") + std::string(record + offset);
             lines.push_back(line);
         }
@@ -162,9 +162,9 @@ TEST_F(Catalogue, ConcurrentCataloguesInProcessesAndThreadsKeepEveryEntry)
                 const std::string host = prefix + std::to_string(i);
                 const std::string database = "DB" + host;
                 char text[1024];
-                failures += prefix[0] == 'p' ? rk::test::RunRkdb2({"catalog", host, database}) != 0
-                                             : library.CatalogDatabase(host.c_str(), database.c_str(), text,
-                                                                       sizeof text) != 1;
+                failures += prefix[0] == 'p'
+                                ? rk::test::RunRkdb2({"catalog", host, database}) != 0
+                                : library.CatalogDatabase(host.c_str(), database.c_str(), text, sizeof text) != 1;
             }
             --working;
         });

@@ -96,10 +96,10 @@ TEST_F(ConnectDoubles, ConnectionWithAWarningFailsButStillGivesTheNameAndDisconn
     ASSERT_EQ(1u, blocks.size()) << "only the connection's block";
     ASSERT_EQ(1u, blocks[0].size());
     EXPECT_EQ("01S00", blocks[0][0].sqlstate);
-    EXPECT_EQ((std::vector<std::string>{"SQLAllocHandle", "SQLAllocHandle", "SQLConnect", "SQLGetDiagRec",
-                                        "SQLGetDiagRec", "SQLGetInfo", "SQLDisconnect", "SQLFreeHandle",
-                                        "SQLFreeHandle"}),
-              CliCalls(log));
+    EXPECT_EQ(
+        (std::vector<std::string>{"SQLAllocHandle", "SQLAllocHandle", "SQLConnect", "SQLGetDiagRec", "SQLGetDiagRec",
+                                  "SQLGetInfo", "SQLDisconnect", "SQLFreeHandle", "SQLFreeHandle"}),
+        CliCalls(log));
 }
 
 TEST_F(ConnectDoubles, TextLongerThan1024CharactersEndsItsBlock)
@@ -193,7 +193,7 @@ struct BoundCase {
     std::vector<std::size_t> blocks; // records per block
 };
 
-class ConnectMessageBound : public ConnectDoubles, public testing::WithParamInterface<BoundCase> {};
+class ConnectMessageBound : public ConnectDoubles, public testing::WithParamInterface<BoundCase> { };
 
 TEST_P(ConnectMessageBound, RecordsStayWithinTheMessageBound)
 {
@@ -214,13 +214,12 @@ TEST_P(ConnectMessageBound, RecordsStayWithinTheMessageBound)
     EXPECT_EQ(1, log.Count("SQLGetInfo"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Records, ConnectMessageBound,
-    testing::Values(
-        // 1,079 bytes each: thirty fit, and the query's block has room for its trailer only.
-        BoundCase{"count=100,length=1024,native=42", 1079, {30, 0}},
-        // 1,056 bytes each: thirty-one fill the message to 32,763 bytes with
-        // the trailer, and the query's block, whose trailer would not fit, is left out.
-        BoundCase{"count=100,length=1001,native=42", 1056, {31}}));
+INSTANTIATE_TEST_SUITE_P(Records, ConnectMessageBound,
+                         testing::Values(
+                             // 1,079 bytes each: thirty fit, and the query's block has room for its trailer only.
+                             BoundCase{"count=100,length=1024,native=42", 1079, {30, 0}},
+                             // 1,056 bytes each: thirty-one fill the message to 32,763 bytes with
+                             // the trailer, and the query's block, whose trailer would not fit, is left out.
+                             BoundCase{"count=100,length=1001,native=42", 1056, {31}}));
 
 } // namespace

@@ -39,7 +39,8 @@ TEST_F(ConnectMessage, RecordsAndTrailerInTheBlockFormat)
     ASSERT_TRUE(message.AppendRecord("01000", 7, "second\n"));
     message.EndBlock();
     EXPECT_EQ("\n  SQLSTATE          = 08001\n  Native Error Code = -30081\nfirst\n"
-              "\n  SQLSTATE          = 01000\n  Native Error Code = 7\nsecond\n\n" + kTrailer,
+              "\n  SQLSTATE          = 01000\n  Native Error Code = 7\nsecond\n\n" +
+                  kTrailer,
               Text());
     EXPECT_EQ(static_cast<int>(Text().size()), message.Length());
 }

@@ -83,7 +83,7 @@ std::optional<std::vector<DiagBlock>> ParseMessage(const std::string& message)
         block.push_back(record);
     }
     if (!block.empty())
-        return std::nullopt;  // records without their trailer
+        return std::nullopt; // records without their trailer
     return blocks;
 }
 

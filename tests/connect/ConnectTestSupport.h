@@ -22,10 +22,10 @@ struct ConnectOutcome {
     // The whole message buffer: RKDB2_CONNECT_MESSAGE_MAX bytes and guard bytes behind.
     std::string buffer;
 
-    std::string DbmsField() const;  // the field's 8 bytes
+    std::string DbmsField() const; // the field's 8 bytes
     bool DbmsNameUntouched() const;
     bool MessageUntouched() const;
-    std::string Message() const;  // up to the terminator
+    std::string Message() const; // up to the terminator
     // No byte behind the terminator was written, the guard bytes included.
     bool NothingWrittenBehindTheTerminator() const;
 };

@@ -68,12 +68,11 @@ CliReturn RK_DB2_CALL FakeFreeHandle(short type, CliHandle handle)
     return kCliSuccess;
 }
 
-CliReturn RK_DB2_CALL FakeConnect(CliHandle dbc, unsigned char* dataSource, short dataSourceLength,
-                                  unsigned char* user, short userLength, unsigned char* password,
-                                  short passwordLength)
+CliReturn RK_DB2_CALL FakeConnect(CliHandle dbc, unsigned char* dataSource, short dataSourceLength, unsigned char* user,
+                                  short userLength, unsigned char* password, short passwordLength)
 {
-    Record("SQLConnect(" + Name(dbc) + "," + std::to_string(dataSourceLength) + "," +
-                          std::to_string(userLength) + "," + std::to_string(passwordLength) + ")");
+    Record("SQLConnect(" + Name(dbc) + "," + std::to_string(dataSourceLength) + "," + std::to_string(userLength) + "," +
+           std::to_string(passwordLength) + ")");
     g_cli.dataSource = dataSource;
     g_cli.user = user;
     g_cli.password = password;
@@ -89,8 +88,7 @@ CliReturn RK_DB2_CALL FakeDisconnect(CliHandle dbc)
 CliReturn RK_DB2_CALL FakeGetInfo(CliHandle dbc, unsigned short infoType, void* value, short bufferLength,
                                   short* stringLength)
 {
-    Record("SQLGetInfo(" + Name(dbc) + "," + std::to_string(infoType) + "," +
-                          std::to_string(bufferLength) + ")");
+    Record("SQLGetInfo(" + Name(dbc) + "," + std::to_string(infoType) + "," + std::to_string(bufferLength) + ")");
     std::memcpy(value, g_cli.dbmsName.c_str(), g_cli.dbmsName.size() + 1);
     *stringLength = g_cli.reportedNameLength;
     return kCliSuccess;
@@ -100,8 +98,8 @@ CliReturn RK_DB2_CALL FakeGetDiagRec(short type, CliHandle handle, short record,
                                      CliInteger* nativeError, unsigned char* text, short bufferLength,
                                      short* textLength)
 {
-    Record("SQLGetDiagRec(" + std::to_string(type) + "," + Name(handle) + "," +
-                          std::to_string(record) + "," + std::to_string(bufferLength) + ")");
+    Record("SQLGetDiagRec(" + std::to_string(type) + "," + Name(handle) + "," + std::to_string(record) + "," +
+           std::to_string(bufferLength) + ")");
     if (record > g_cli.records)
         return kCliNoData;
     std::memcpy(sqlstate, "HY000", 6);
@@ -138,7 +136,7 @@ public:
             return reinterpret_cast<rk::platform::EntryPoint>(&FakeGetDiagRec);
         return nullptr;
     }
-    void Release(rk::platform::LibraryHandle) override {}
+    void Release(rk::platform::LibraryHandle) override { }
 };
 
 class ConnectionTestCalls : public testing::Test {
@@ -218,8 +216,7 @@ TEST_F(ConnectionTestCalls, ConnectionHandleAllocatedWithAWarningIsReportedFromT
     g_cli.allocDbcResult = kCliSuccessWithInfo;
     EXPECT_FALSE(Run());
     EXPECT_EQ((std::vector<std::string>{"SQLAllocHandle(1,null)", "SQLAllocHandle(2,env)",
-                                        "SQLGetDiagRec(1,env,1,1025)", "SQLFreeHandle(2,dbc)",
-                                        "SQLFreeHandle(1,env)"}),
+                                        "SQLGetDiagRec(1,env,1,1025)", "SQLFreeHandle(2,dbc)", "SQLFreeHandle(1,env)"}),
               g_cli.calls);
 }
 
@@ -253,7 +250,8 @@ TEST(ConnectionTestConcurrency, AnotherTestRunsWhileOneWaitsForItsServer)
     loader.connect = &ConnectWaitingForTheSecondTest;
     CRkDb2CliLib cli{loader};
     char dbmsNames[2][RKDB2_DBMS_NAME_SIZE];
-    std::string messages[2] = {std::string(RKDB2_CONNECT_MESSAGE_MAX, '#'), std::string(RKDB2_CONNECT_MESSAGE_MAX, '#')};
+    std::string messages[2] = {std::string(RKDB2_CONNECT_MESSAGE_MAX, '#'),
+                               std::string(RKDB2_CONNECT_MESSAGE_MAX, '#')};
 
     auto slow = std::async(std::launch::async, [&] {
         return CRkConnectionCheck::Run(cli, "DSN", "user", "password", dbmsNames[0], &messages[0][0]);

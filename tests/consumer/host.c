@@ -17,32 +17,32 @@
 #include "rkdb2rova.h"
 
 #define STD_OUTPUT_HANDLE ((unsigned long)-11)
-__declspec(dllimport) void *__stdcall GetStdHandle(unsigned long which);
-__declspec(dllimport) int __stdcall WriteFile(void *file, const void *data, unsigned long size,
-                                              unsigned long *written, void *overlapped);
-__declspec(dllimport) char *__stdcall GetCommandLineA(void);
+__declspec(dllimport) void* __stdcall GetStdHandle(unsigned long which);
+__declspec(dllimport) int __stdcall WriteFile(void* file, const void* data, unsigned long size, unsigned long* written,
+                                              void* overlapped);
+__declspec(dllimport) char* __stdcall GetCommandLineA(void);
 __declspec(dllimport) void __stdcall ExitProcess(unsigned int code);
 
 #ifdef RK_FREESTANDING
 /* The compiler may call these for copies and fills of its own. */
-void *memset(void *destination, int value, size_t size)
+void* memset(void* destination, int value, size_t size)
 {
-    unsigned char *bytes = (unsigned char *)destination;
+    unsigned char* bytes = (unsigned char*)destination;
     while (size-- > 0)
         *bytes++ = (unsigned char)value;
     return destination;
 }
-void *memcpy(void *destination, const void *source, size_t size)
+void* memcpy(void* destination, const void* source, size_t size)
 {
-    unsigned char *to = (unsigned char *)destination;
-    const unsigned char *from = (const unsigned char *)source;
+    unsigned char* to = (unsigned char*)destination;
+    const unsigned char* from = (const unsigned char*)source;
     while (size-- > 0)
         *to++ = *from++;
     return destination;
 }
 #endif
 
-static size_t Length(const char *text)
+static size_t Length(const char* text)
 {
     size_t length = 0;
     while (text[length] != '\0')
@@ -50,13 +50,13 @@ static size_t Length(const char *text)
     return length;
 }
 
-static void WriteBytes(const char *text, size_t size)
+static void WriteBytes(const char* text, size_t size)
 {
     unsigned long written = 0;
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text, (unsigned long)size, &written, 0);
 }
 
-static void Write(const char *text) { WriteBytes(text, Length(text)); }
+static void Write(const char* text) { WriteBytes(text, Length(text)); }
 
 static void WriteNumber(int number)
 {
@@ -73,12 +73,11 @@ static void WriteNumber(int number)
 }
 
 /* The first argument of the command line, or "" when there is none. */
-static const char *FirstArgument(char *commandLine)
+static const char* FirstArgument(char* commandLine)
 {
-    char *p = commandLine;
+    char* p = commandLine;
     if (*p == '"') {
-        for (++p; *p != '\0' && *p != '"'; ++p) {
-        }
+        for (++p; *p != '\0' && *p != '"'; ++p) { }
         if (*p == '"')
             ++p;
     } else {
@@ -88,7 +87,7 @@ static const char *FirstArgument(char *commandLine)
     while (*p == ' ' || *p == '\t')
         ++p;
     {
-        char *end = p;
+        char* end = p;
         while (*end != '\0' && *end != ' ' && *end != '\t')
             ++end;
         *end = '\0';
@@ -101,7 +100,7 @@ static char g_dbmsName[RKDB2_DBMS_NAME_SIZE];
 static char g_message[RKDB2_CONNECT_MESSAGE_MAX];
 
 static const struct {
-    const char *label;
+    const char* label;
     size_t offset;
 } kFields[] = {
 #define RK_CONSUMER_FIELD(field, Field, offset, label) {label, offset},
@@ -111,8 +110,8 @@ static const struct {
 
 static int ListAndShow(void)
 {
-    RkDatabaseList *list = CRkDatabaseListNew();
-    RkDatabaseEntry *entry = 0;
+    RkDatabaseList* list = CRkDatabaseListNew();
+    RkDatabaseEntry* entry = 0;
     int shown = 0;
     size_t f;
     if (list == 0) {
@@ -150,7 +149,7 @@ static int ListAndShow(void)
 
 static int Run(void)
 {
-    const char *dataSource = FirstArgument(GetCommandLineA());
+    const char* dataSource = FirstArgument(GetCommandLineA());
     int listed;
     int connected;
     Write("version " RKDB2ROVA_VERSION_STRING "\n");

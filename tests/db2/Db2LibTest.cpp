@@ -24,7 +24,7 @@ using Calls = std::vector<std::string>;
 
 namespace {
 
-void RK_DB2_CALL AnyEntryPoint() {}
+void RK_DB2_CALL AnyEntryPoint() { }
 
 RecordingLoader::Exports ExportsNamed(const std::vector<std::string>& names)
 {
@@ -53,21 +53,21 @@ struct ListedLibrary {
 };
 
 #define RK_TEST_NAME(field, exportName, Fn, need) exportName,
-#define RK_TEST_REQUIRED(field, exportName, Fn, need) rk::db2::EntryPointNeed::need == rk::db2::EntryPointNeed::kRequired,
+#define RK_TEST_REQUIRED(field, exportName, Fn, need) \
+    rk::db2::EntryPointNeed::need == rk::db2::EntryPointNeed::kRequired,
 #define RK_TEST_FIELD_SET(field, exportName, Fn, need) lib.field != nullptr,
 
 // A library's row, taken whole from its list.
-#define RK_TEST_LISTED_LIBRARY(fileName, Lib, LIST)                                 \
-    ListedLibrary{fileName,                                                         \
-                  {LIST(RK_TEST_NAME)},                                             \
-                  {LIST(RK_TEST_REQUIRED)},                                         \
-                  [](RecordingLoader& loader) -> std::unique_ptr<CRkDb2Lib> {       \
-                      return std::make_unique<Lib>(loader);                         \
-                  },                                                                \
-                  [](const CRkDb2Lib& base) {                                       \
-                      const auto& lib = static_cast<const Lib&>(base);              \
-                      return std::vector<bool>{LIST(RK_TEST_FIELD_SET)};            \
-                  }}
+#define RK_TEST_LISTED_LIBRARY(fileName, Lib, LIST)                                                              \
+    ListedLibrary                                                                                                \
+    {                                                                                                            \
+        fileName, {LIST(RK_TEST_NAME)}, {LIST(RK_TEST_REQUIRED)},                                                \
+            [](RecordingLoader& loader) -> std::unique_ptr<CRkDb2Lib> { return std::make_unique<Lib>(loader); }, \
+            [](const CRkDb2Lib& base) {                                                                          \
+                const auto& lib = static_cast<const Lib&>(base);                                                 \
+                return std::vector<bool>{LIST(RK_TEST_FIELD_SET)};                                               \
+            }                                                                                                    \
+    }
 
 const ListedLibrary kApp = RK_TEST_LISTED_LIBRARY(RK_DB2APP_FILE, CRkDb2AppLib, RK_DB2APP_ENTRY_POINTS);
 const ListedLibrary kSys = RK_TEST_LISTED_LIBRARY(RK_DB2SYS_FILE, CRkDb2SysLib, RK_DB2SYS_ENTRY_POINTS);
@@ -138,9 +138,9 @@ TEST(Db2LibLoad, EachEntryPointMissingAloneFailsOnlyWhenRequiredAndEndsTheLookup
 TEST(Db2LibLoad, NamesAreLookedUpInTheirKnownOrder)
 {
     const std::vector<std::vector<std::string>> known = {
-        {"db2DbDirOpenScan@12", "db2DbDirCloseScan@12", "db2DbDirGetNextEntry@12", "sqlenops_api@12",
-         "sqlengne_api@12", "sqlencls_api@8", "sqledcls_api", "sqledgne_api", "sqledosd_api", "sqlectnd_api",
-         "sqlecadb_api", "sqleuncn_api", "sqleuncd_api"},
+        {"db2DbDirOpenScan@12", "db2DbDirCloseScan@12", "db2DbDirGetNextEntry@12", "sqlenops_api@12", "sqlengne_api@12",
+         "sqlencls_api@8", "sqledcls_api", "sqledgne_api", "sqledosd_api", "sqlectnd_api", "sqlecadb_api",
+         "sqleuncn_api", "sqleuncd_api"},
         {"sqlaintp_api@20", "sqlogstt"},
         {"SQLAllocHandle", "SQLFreeHandle", "SQLConnect", "SQLDisconnect", "SQLGetInfo", "SQLGetDiagRec"},
     };
@@ -192,8 +192,8 @@ TEST(Db2LibLoad, MessageLibraryFallsBackToTheApplicationLibraryOnlyWhenItsFileIs
     const std::vector<std::string> incomplete = Without(kSys.names, kSys.names.back());
     struct Route {
         const char* what;
-        const std::vector<std::string>* sysExports;  // null: no db2sys64.dll
-        const std::vector<std::string>* appExports;  // null: no db2app64.dll
+        const std::vector<std::string>* sysExports; // null: no db2sys64.dll
+        const std::vector<std::string>* appExports; // null: no db2app64.dll
         bool loads;
         Calls loadCalls;
     };

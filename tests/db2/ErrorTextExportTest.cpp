@@ -23,11 +23,11 @@ enum class Export { kPopulate, kCatalog, kUncatalog };
 
 struct FailedExport {
     const char* name;
-    const char* nodes;       // nodes.txt, or null for none
-    const char* databases;   // databases.txt, or null for none
-    const char* faults;      // RKDB2_SIM_FAULTS, or null
+    const char* nodes;     // nodes.txt, or null for none
+    const char* databases; // databases.txt, or null for none
+    const char* faults;    // RKDB2_SIM_FAULTS, or null
     Export call;
-    const char* first;       // CatalogDatabase's host and database, UncatalogDatabase's alias and node
+    const char* first; // CatalogDatabase's host and database, UncatalogDatabase's alias and node
     const char* second;
     const char* text;
 };
@@ -84,7 +84,7 @@ const FailedExport kFailedExports[] = {
      "42704: An undefined object or constraint name was detected.\n"},
 };
 
-class ErrorTextExport : public testing::TestWithParam<FailedExport> {};
+class ErrorTextExport : public testing::TestWithParam<FailedExport> { };
 
 TEST_P(ErrorTextExport, FailedExportGivesDb2sComposedText)
 {
@@ -111,12 +111,8 @@ TEST_P(ErrorTextExport, FailedExportGivesDb2sComposedText)
         library.CRkDatabaseListGetError(list, text, sizeof text);
         break;
     }
-    case Export::kCatalog:
-        EXPECT_EQ(0, library.CatalogDatabase(row.first, row.second, text, sizeof text));
-        break;
-    case Export::kUncatalog:
-        EXPECT_EQ(0, library.UncatalogDatabase(row.first, row.second, text, sizeof text));
-        break;
+    case Export::kCatalog: EXPECT_EQ(0, library.CatalogDatabase(row.first, row.second, text, sizeof text)); break;
+    case Export::kUncatalog: EXPECT_EQ(0, library.UncatalogDatabase(row.first, row.second, text, sizeof text)); break;
     }
     EXPECT_STREQ(row.text, text);
 

@@ -18,8 +18,8 @@ namespace {
 // What the lookups answer, and what they were given.
 struct Lookup {
     int result = -1;
-    std::string text;              // written with its NUL when result > 0
-    bool fillWithoutNul = false;   // fill the whole buffer, no NUL at all
+    std::string text;            // written with its NUL when result > 0
+    bool fillWithoutNul = false; // fill the whole buffer, no NUL at all
     short bufferSize = 0;
     short lineWidth = -1;
     std::string messageFile;

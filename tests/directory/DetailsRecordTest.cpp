@@ -73,9 +73,9 @@ TEST_F(DirectoryDetailsRecord, EmptyTextsWriteASingleNul)
 {
     // Basic layout: no alternate server. Node N9 is not catalogued: no node texts.
     Write(*Entry({"ORPHAN", "ORPHAN", "", "", "N9", "", "", '1', 255, 0, "alt", "1"}, DirectoryRecordLayout::kBasic));
-    for (std::size_t offset : {RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET,
-                               RKDB2_DETAILS_HOST_NAME_OFFSET, RKDB2_DETAILS_SERVICE_NAME_OFFSET,
-                               RKDB2_DETAILS_INSTANCE_NAME_OFFSET, RKDB2_DETAILS_PLATFORM_OFFSET}) {
+    for (std::size_t offset :
+         {RKDB2_DETAILS_ALT_HOST_NAME_OFFSET, RKDB2_DETAILS_ALT_PORT_NUMBER_OFFSET, RKDB2_DETAILS_HOST_NAME_OFFSET,
+          RKDB2_DETAILS_SERVICE_NAME_OFFSET, RKDB2_DETAILS_INSTANCE_NAME_OFFSET, RKDB2_DETAILS_PLATFORM_OFFSET}) {
         EXPECT_EQ('\0', record[offset]) << offset;
         EXPECT_EQ(kMarker, record[offset + 1]) << offset;
     }

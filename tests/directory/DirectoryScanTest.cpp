@@ -67,9 +67,9 @@ TEST_F(DirectoryNodeLoad, LocalNodeFirstThenTheDirectoryInOrderAndTheScanClosed)
     ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
     EXPECT_EQ((std::vector<std::string>{"LOCAL", "N1", "N2"}), NodeNames(nodes));
     EXPECT_EQ("h2", nodes.Entries()[2]->hostName) << "each record copied before the next fetch";
-    EXPECT_EQ((Calls{"sqlenops_api@12", "sqlengne_api@12 handle=7", "sqlengne_api@12 handle=7",
-                     "sqlencls_api@8 handle=7"}),
-              Fake().calls);
+    EXPECT_EQ(
+        (Calls{"sqlenops_api@12", "sqlengne_api@12 handle=7", "sqlengne_api@12 handle=7", "sqlencls_api@8 handle=7"}),
+        Fake().calls);
 }
 
 TEST_F(DirectoryNodeLoad, OpenWithZeroEntriesClosesAtOnce)
@@ -125,7 +125,8 @@ TEST(DirectoryLocalNodeRecord, ZeroButNameInstanceAndOsType)
 // showing the old host, and memory grew with every load.
 TEST_F(DirectoryNodeLoad, EachLoadReplacesThePreviousOne)
 {
-    Fake().nodes = {NodeRecord({"N1", "old.example.com", "1", "I", "", 18}), NodeRecord({"N2", "h2", "2", "I", "", 18})};
+    Fake().nodes = {NodeRecord({"N1", "old.example.com", "1", "I", "", 18}),
+                    NodeRecord({"N2", "h2", "2", "I", "", 18})};
     ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
     ASSERT_TRUE(nodes.LoadNodeDirectory(app.Lib(), ca));
     EXPECT_EQ((std::vector<std::string>{"LOCAL", "N1", "N2"}), NodeNames(nodes));
@@ -166,12 +167,12 @@ struct RouteCase {
 };
 
 const RouteCase kNewer{FakeRoute::kNewer, "db2DbDirOpenScan@12 version=8020000 path=null",
-                       "db2DbDirGetNextEntry@12 version=8020000 handle=11", "db2DbDirCloseScan@12 version=8020000 handle=11",
-                       true};
+                       "db2DbDirGetNextEntry@12 version=8020000 handle=11",
+                       "db2DbDirCloseScan@12 version=8020000 handle=11", true};
 const RouteCase kOpenScanOnly{FakeRoute::kOpenScanOnly, "sqledosd_api path=null", "sqledgne_api handle=11",
                               "sqledcls_api handle=11", false};
-const RouteCase kOlder{FakeRoute::kOlder, "sqledosd_api path=null", "sqledgne_api handle=11",
-                       "sqledcls_api handle=11", false};
+const RouteCase kOlder{FakeRoute::kOlder, "sqledosd_api path=null", "sqledgne_api handle=11", "sqledcls_api handle=11",
+                       false};
 
 const char* RouteName(FakeRoute route)
 {
@@ -207,7 +208,8 @@ protected:
 
 TEST_P(DirectoryDatabaseScan, ReadsEveryRecordInOrderThroughItsRoute)
 {
-    EXPECT_EQ(GetParam().extended, rk::directory::ChooseRoute(app.Lib()) == rk::directory::DatabaseDirectoryRoute::kNewer);
+    EXPECT_EQ(GetParam().extended,
+              rk::directory::ChooseRoute(app.Lib()) == rk::directory::DatabaseDirectoryRoute::kNewer);
     AddDatabases({"SALES", "STOCK", "STAFF"});
     ASSERT_TRUE(Scan());
     ASSERT_EQ(3u, entries.size());

@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include "TestDirectoryRecords.h"
 #include "FakeDirectoryClient.h"
 #include "FakeProfileRegistry.h"
+#include "TestDirectoryRecords.h"
 #include "directory/CRkDatabaseEntry.h"
 #include "directory/CRkNodeEntry.h"
 #include "directory/CRkNodeList.h"
@@ -93,17 +93,27 @@ TEST(DirectoryCodeTexts, EachCodeHasItsOwnTextThatFitsAnEntry)
     const struct {
         const char* table;
         std::string_view (*text)(std::uint32_t);
-        std::uint32_t last;  // the code's largest value
+        std::uint32_t last; // the code's largest value
         std::uint32_t count;
         std::string_view fallback;
         std::vector<std::pair<std::uint32_t, std::string_view>> spellings;
     } tables[] = {
-        {"entry type", [](std::uint32_t v) { return EntryTypeText(static_cast<unsigned char>(v)); }, 0xFF, 5, "",
+        {"entry type",
+         [](std::uint32_t v) { return EntryTypeText(static_cast<unsigned char>(v)); },
+         0xFF,
+         5,
+         "",
          {{'0', "SQL_INDIRECT"}, {'1', "SQL_REMOTE"}, {'4', "SQL_LDPA"}}},
-        {"authentication", [](std::uint32_t v) { return AuthenticationText(static_cast<std::uint16_t>(v)); }, 0xFFFF, 14,
+        {"authentication",
+         [](std::uint32_t v) { return AuthenticationText(static_cast<std::uint16_t>(v)); },
+         0xFFFF,
+         14,
          "",
          {{0, "On Server"}, {8, "Kerberos or Server with Envrypt"}, {255, "Not Specified"}}},
-        {"platform", [](std::uint32_t v) { return PlatformText(static_cast<std::uint16_t>(v)); }, 0xFFFF, 23,
+        {"platform",
+         [](std::uint32_t v) { return PlatformText(static_cast<std::uint16_t>(v)); },
+         0xFFFF,
+         23,
          "????????",
          {{0, "UNKNOWN"}, {8, "Z/OS"}, {18, "Linux"}, {400, "AS/400"}}},
     };
@@ -185,8 +195,8 @@ protected:
 TEST_F(DirectoryDatabaseEntry, TakesItsFieldsAndJoinsItsNode)
 {
     LoadNodes({{"DB2SRV1", "db2.example.com", "50000", "DB2", "", 18}});
-    const auto entry = Extended({"SAMPLE", "SAMPLEDB", "C:", "SQL00001", "DB2SRV1", "9.07",
-                                             "Sample database", '1', 4, 0, "alt.example.com", "50001"});
+    const auto entry = Extended({"SAMPLE", "SAMPLEDB", "C:", "SQL00001", "DB2SRV1", "9.07", "Sample database", '1', 4,
+                                 0, "alt.example.com", "50001"});
     EXPECT_EQ("SAMPLE", entry->Alias());
     EXPECT_EQ("SAMPLEDB", entry->DatabaseName());
     EXPECT_EQ("C:", entry->DrivePath());
@@ -259,8 +269,8 @@ TEST_F(DirectoryDatabaseEntry, ZosNodeShowsTheDatabaseNameAsInstance)
 TEST_F(DirectoryDatabaseEntry, FindNodeComparesWholeNamesExactlyAndTakesTheFirst)
 {
     EXPECT_EQ(nullptr, nodes.FindNode("LOCAL")) << "never loaded: empty";
-    LoadNodes({{"NODE1", "first", "1", "I", "", 18}, {"", "blank", "2", "I", "", 18},
-               {"NODE1", "second", "3", "I", "", 18}});
+    LoadNodes(
+        {{"NODE1", "first", "1", "I", "", 18}, {"", "blank", "2", "I", "", 18}, {"NODE1", "second", "3", "I", "", 18}});
     ASSERT_NE(nullptr, nodes.FindNode("NODE1"));
     EXPECT_EQ("first", nodes.FindNode("NODE1")->hostName);
     EXPECT_EQ(nullptr, nodes.FindNode("node1"));

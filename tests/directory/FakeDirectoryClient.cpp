@@ -116,7 +116,7 @@ int RK_DB2_CALL sqledcls(unsigned short handle, Sqlca* ca)
     return 0;
 }
 
-void RK_DB2_CALL Unused() {}
+void RK_DB2_CALL Unused() { }
 
 } // namespace
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "FaultRules.h"
-#include "TestDirectoryRecords.h"
 #include "RecordingLoader.h"
+#include "TestDirectoryRecords.h"
 #include "db2/CRkDb2AppLib.h"
 #include "db2/Db2Files.h"
 

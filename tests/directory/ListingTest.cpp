@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "CallLog.h"
-#include "MachineDefaultInstance.h"
 #include "HostLibrary.h"
+#include "MachineDefaultInstance.h"
 #include "SimStore.h"
 
 using namespace rk::test;
@@ -29,10 +29,7 @@ const char* FetchName() { return NewerRoute() ? "db2DbDirGetNextEntry@12" : "sql
 const char* CloseName() { return NewerRoute() ? "db2DbDirCloseScan@12" : "sqledcls_api"; }
 const char* OpenName() { return NewerRoute() ? "db2DbDirOpenScan@12" : "sqledosd_api"; }
 
-std::string Slot(const std::string& record, std::size_t offset)
-{
-    return std::string(record.c_str() + offset);
-}
+std::string Slot(const std::string& record, std::size_t offset) { return std::string(record.c_str() + offset); }
 
 class DirectoryListing : public testing::Test {
 protected:
@@ -52,7 +49,8 @@ protected:
     void CatalogSalesStockStaff()
     {
         store.WriteNodes({{"SRV1", "db2.example.com", "50000", "DB2INST1", "", 18}});
-        store.WriteDatabases({{"SALES", "SALESDB", "SRV1"}, {"STOCK", "STOCKDB", "SRV1"}, {"STAFF", "STAFFDB", "SRV1"}});
+        store.WriteDatabases(
+            {{"SALES", "SALESDB", "SRV1"}, {"STOCK", "STOCKDB", "SRV1"}, {"STAFF", "STAFFDB", "SRV1"}});
     }
 
     std::string Details(RkDatabaseEntry* entry, char marker = '#')
@@ -93,10 +91,7 @@ TEST_F(DirectoryListing, PopulationGivesTheFirstEntryAndTheWalkTheRest)
     EXPECT_EQ(nullptr, library.CRkDatabaseListNext(list));
 }
 
-TEST_F(DirectoryListing, NextBeforeAnyPopulationGivesNull)
-{
-    EXPECT_EQ(nullptr, library.CRkDatabaseListNext(list));
-}
+TEST_F(DirectoryListing, NextBeforeAnyPopulationGivesNull) { EXPECT_EQ(nullptr, library.CRkDatabaseListNext(list)); }
 
 TEST_F(DirectoryListing, EmptyOrMissingDirectoriesAreEmptyListingsButTheOlderEmptyWarningFails)
 {
@@ -132,7 +127,9 @@ TEST_F(DirectoryListing, DetailsRecordIsByteExact)
     ASSERT_NE(nullptr, first);
 
     std::string expected(RKDB2_DETAILS_SIZE, '#');
-    auto put = [&](std::size_t offset, const std::string& text) { expected.replace(offset, text.size() + 1, text + '\0'); };
+    auto put = [&](std::size_t offset, const std::string& text) {
+        expected.replace(offset, text.size() + 1, text + '\0');
+    };
     put(RKDB2_DETAILS_DATABASE_NAME_OFFSET, "SAMPLEDB");
     put(RKDB2_DETAILS_HOST_NAME_OFFSET, "db2.example.com");
     put(RKDB2_DETAILS_SERVICE_NAME_OFFSET, "50001");
@@ -258,8 +255,9 @@ TEST_F(DirectoryListing, FailedFetchClosesTheScanAndReportsTheFetch)
         EXPECT_EQ(nullptr, first);
         const std::vector<std::string> lines = log.Lines();
         const std::vector<std::string> tail(lines.end() - std::min<std::size_t>(lines.size(), 3), lines.end());
-        EXPECT_EQ((std::vector<std::string>{FetchName(), std::string("fault ") + FetchName() + "#2=-1029", CloseName()}),
-                  tail);
+        EXPECT_EQ(
+            (std::vector<std::string>{FetchName(), std::string("fault ") + FetchName() + "#2=-1029", CloseName()}),
+            tail);
         EXPECT_EQ(2, log.Count(FetchName()));
         EXPECT_NE(std::string::npos, ErrorText().find("SQLCODE = -1029\r\n")) << ErrorText();
     }
@@ -283,7 +281,7 @@ TEST_F(DirectoryListing, NoFailedPopulationLeavesAScanOpen)
 {
     CatalogSalesStockStaff();
     for (const std::string& rule : {std::string("sqlengne_api@12=-1029"), std::string(FetchName()) + "=-1029",
-                                   std::string(FetchName()) + "=1014"}) {
+                                    std::string(FetchName()) + "=1014"}) {
         SCOPED_TRACE(rule);
         {
             ScopedFaults faults(rule);

@@ -15,7 +15,7 @@ namespace rk::test {
 
 class Loading : public testing::Test {
 protected:
-    CallLog log;  // first: it must be in place before any DB2 library loads
+    CallLog log; // first: it must be in place before any DB2 library loads
     rk::host::HostLibrary library;
     char message[64];
 

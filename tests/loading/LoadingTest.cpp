@@ -14,8 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "LoadingFixture.h"
-#include "os/LoadedLibrary.h"
 #include "db2/Db2Files.h"
+#include "os/LoadedLibrary.h"
 
 namespace {
 
@@ -47,7 +47,8 @@ TEST_F(LoadingWithClient, ListNewLoadsDb2AppThenDb2SysOnce)
 TEST_F(LoadingWithClient, UnloadReleasesCliThenSysThenApp)
 {
     ASSERT_NO_FATAL_FAILURE(LoadAllThree());
-    EXPECT_FALSE(Logged("unload " RK_DB2CLI_FILE) || Logged("unload " RK_DB2SYS_FILE) || Logged("unload " RK_DB2APP_FILE));
+    EXPECT_FALSE(Logged("unload " RK_DB2CLI_FILE) || Logged("unload " RK_DB2SYS_FILE) ||
+                 Logged("unload " RK_DB2APP_FILE));
     library.Unload();
     if (rk::os::UnloadFinalizesInReleaseOrder()) {
         EXPECT_TRUE(LoggedBefore("unload " RK_DB2CLI_FILE, "unload " RK_DB2SYS_FILE));
@@ -71,7 +72,7 @@ TEST_F(LoadingWithClient, CatalogExportsLoadAndReleaseTheirOwnPairOnEveryCall)
                                            "unload " RK_DB2APP_FILE};
     std::vector<std::string> twice = once;
     twice.insert(twice.end(), once.begin(), once.end());
-    std::vector<std::string> lines = log.Lines();   // "load X" and "unload X", without the entry points
+    std::vector<std::string> lines = log.Lines(); // "load X" and "unload X", without the entry points
     lines.erase(std::remove_if(lines.begin(), lines.end(),
                                [](const std::string& line) { return line.find("load ") == std::string::npos; }),
                 lines.end());
@@ -108,8 +109,7 @@ TEST_F(LoadingWithClient, ConcurrentFirstUsesLoadEachLibraryOnce)
     for (int i = 0; i < kThreads; ++i)
         threads.emplace_back([&] {
             ++ready;
-            while (ready.load() < kThreads) {
-            }
+            while (ready.load() < kThreads) { }
             if (library.CRkDatabaseListNew() != nullptr)
                 ++handles;
         });
@@ -196,10 +196,7 @@ TEST_F(LoadingAppWithoutRequiredEntryPoint, FailsOnceAndHoldsTheLibraryUntilUnlo
 // --- db2app.dll without the newer directory interface, or with only its open -
 using LoadingOlderApp = Loading;
 
-TEST_F(LoadingOlderApp, MissingOptionalEntryPointsStillLoad)
-{
-    EXPECT_NE(nullptr, library.CRkDatabaseListNew());
-}
+TEST_F(LoadingOlderApp, MissingOptionalEntryPointsStillLoad) { EXPECT_NE(nullptr, library.CRkDatabaseListNew()); }
 
 // --- db2cli.dll without a required entry point -----------------------------
 using LoadingCliWithoutRequiredEntryPoint = Loading;

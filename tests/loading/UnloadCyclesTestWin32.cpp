@@ -45,9 +45,10 @@ TEST_F(LoadingWithClient, UnloadCyclesLeaveNothingBehind)
     ASSERT_TRUE(app.IsLoaded() && sys.IsLoaded());
 
     bool populated = true;
-    const rk::test::CycleRemainder remainder = rk::test::MeasureUnloadCycles(
-        rk::test::ProductLibraryPath(), 10, 100,
-        [&](rk::host::HostLibrary& cycle) { populated = rk::test::PopulateAndWalk(cycle) && populated; });
+    const rk::test::CycleRemainder remainder =
+        rk::test::MeasureUnloadCycles(rk::test::ProductLibraryPath(), 10, 100, [&](rk::host::HostLibrary& cycle) {
+            populated = rk::test::PopulateAndWalk(cycle) && populated;
+        });
 
     ASSERT_TRUE(populated);
     ASSERT_TRUE(remainder.unloaded);

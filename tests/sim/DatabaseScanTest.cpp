@@ -27,7 +27,10 @@ const char* const kTwoDatabases = "[database SAMPLE]\n"
 
 class SimDatabaseScan : public rk::test::SimApp {
 protected:
-    const unsigned char* Bytes(const std::string& record) { return reinterpret_cast<const unsigned char*>(record.data()); }
+    const unsigned char* Bytes(const std::string& record)
+    {
+        return reinterpret_cast<const unsigned char*>(record.data());
+    }
 };
 
 // The stand-in keeps no local database directories.
@@ -132,8 +135,8 @@ TEST_F(SimDatabaseScan, SampleCatalogueHasWhatItsReadmePromises)
         nodeNames.push_back(FieldBytes(bytes, nodeinfo::kNodeName));
         zos = zos || rk::bytes::ReadU16(bytes, nodeinfo::kOsTypeOffset) == 8;
         withoutInstance = withoutInstance || FieldBytes(bytes, nodeinfo::kInstanceName) +
-                                                         FieldBytes(bytes, nodeinfo::kRemoteInstanceName) ==
-                                                     std::string(16, ' ');
+                                                     FieldBytes(bytes, nodeinfo::kRemoteInstanceName) ==
+                                                 std::string(16, ' ');
     }
     EXPECT_EQ(4u, nodeNames.size());
     EXPECT_TRUE(zos);
@@ -157,4 +160,3 @@ TEST_F(SimDatabaseScan, SampleCatalogueHasWhatItsReadmePromises)
 }
 
 } // namespace
-

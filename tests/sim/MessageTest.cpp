@@ -1,10 +1,10 @@
 // The message functions of the stand-in's db2sys.dll: sqlaintp_api for an
 // SQLCODE and sqlogstt for an SQLSTATE.
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <sstream>
-#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -17,9 +17,8 @@ namespace {
 using namespace rk::db2;
 
 // Every SQLCODE the stand-in's db2app.dll reports.
-constexpr std::int32_t kProducedCodes[] = {-902,  -1000, -1001, -1005, -1013, 1014,  -1018, -1019, -1021,
-                                           -1027, -1031, 1037,  -1038, -1039, -1056, 1057,  -1095, 1100,
-                                           -1332, -1333, -2032, -10004};
+constexpr std::int32_t kProducedCodes[] = {-902, -1000, -1001, -1005, -1013, 1014,  -1018, -1019, -1021, -1027, -1031,
+                                           1037, -1038, -1039, -1056, 1057,  -1095, 1100,  -1332, -1333, -2032, -10004};
 
 class SimMessage : public testing::Test {
 protected:
@@ -86,7 +85,8 @@ TEST_F(SimMessage, DirectoryMessagesAreWordedAsDb2WordsThem)
               "the Node Directory.\r\n",
               Message(MakeSqlca(1100, "N1")));
     EXPECT_EQ("SQL1013N  The database alias name or database name \"\" could not be found.  SQLSTATE=42705\r\n",
-              Message(MakeSqlca(-1013))) << "a missing token";
+              Message(MakeSqlca(-1013)))
+        << "a missing token";
 }
 
 TEST_F(SimMessage, EveryProducedCodeHasAMessageAndItsSqlstateATextUnderTheCode)
@@ -135,9 +135,9 @@ TEST_F(SimMessage, TextsAreCutToTheBuffer)
     EXPECT_EQ(0, sqlaintp_api(buffer, 1, 0, "db2sql.mo", std::make_unique<Sqlca>(MakeSqlca(1057)).get()));
     EXPECT_EQ('\0', buffer[0]);
     EXPECT_EQ('*', buffer[1]);
-    EXPECT_EQ(full.size() - 1, static_cast<std::size_t>(
-                                   sqlaintp_api(buffer, static_cast<short>(full.size()), 0, "db2sql.mo",
-                                                std::make_unique<Sqlca>(MakeSqlca(-1013, "SAMPLE")).get())))
+    EXPECT_EQ(full.size() - 1,
+              static_cast<std::size_t>(sqlaintp_api(buffer, static_cast<short>(full.size()), 0, "db2sql.mo",
+                                                    std::make_unique<Sqlca>(MakeSqlca(-1013, "SAMPLE")).get())))
         << "one byte short of room for the NUL";
 
     // A token longer than sqlerrmc can hold is cut at 70 bytes.
@@ -219,8 +219,8 @@ TEST(SimMessages, SqlcaOfTheAppLibraryExplainsItself)
     uncatalog(alias, &ca);
     char text[1024] = {};
     ASSERT_GT(message(text, sizeof text, 0, "db2sql.mo", &ca), 0);
-    EXPECT_STREQ("SQL1013N  The database alias name or database name \"MISSING\" could not be found.  SQLSTATE=42705\r\n",
-                 text);
+    EXPECT_STREQ(
+        "SQL1013N  The database alias name or database name \"MISSING\" could not be found.  SQLSTATE=42705\r\n", text);
 }
 
 } // namespace

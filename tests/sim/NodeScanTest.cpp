@@ -13,7 +13,7 @@ using rk::test::FieldBytes;
 using rk::test::Padded;
 namespace f = rk::db2::nodeinfo;
 
-class SimNodeScan : public rk::test::SimApp {};
+class SimNodeScan : public rk::test::SimApp { };
 
 TEST_F(SimNodeScan, RecordIsBlankPaddedWithZeroNumbersAndFillers)
 {
@@ -50,9 +50,12 @@ TEST_F(SimNodeScan, RecordIsBlankPaddedWithZeroNumbersAndFillers)
 TEST_F(SimNodeScan, ValuesFillOrAreCutToTheirFields)
 {
     const std::string host255(255, 'h');
-    home.Write("nodes.txt", "[node EIGHTCHR]\nhost = " + host255 + "\nservice = 12345678901234\ninstance = INSTANCE\n"
-                            "[node TOOLONGNAME]\nhost = " + host255 + "xyz\nservice = 123456789012345678\n"
-                            "instance = INSTANCE9\nos_type = 8\n");
+    home.Write("nodes.txt", "[node EIGHTCHR]\nhost = " + host255 +
+                                "\nservice = 12345678901234\ninstance = INSTANCE\n"
+                                "[node TOOLONGNAME]\nhost = " +
+                                host255 +
+                                "xyz\nservice = 123456789012345678\n"
+                                "instance = INSTANCE9\nos_type = 8\n");
     const auto records = NodeRecords();
     ASSERT_EQ(2u, records.size());
     const auto* exact = reinterpret_cast<const unsigned char*>(records[0].data());

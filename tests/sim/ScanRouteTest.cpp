@@ -73,7 +73,7 @@ TEST_P(SimScan, ScansOpenAtOnceAreIndependentSnapshots)
     unsigned short second = 0;
     unsigned short count = 0;
     Open(Route(), &first, &count);
-    home.Write(Route().fileName, Route().Blocks({"M1"}));   // a later open sees the change, the first scan does not
+    home.Write(Route().fileName, Route().Blocks({"M1"})); // a later open sees the change, the first scan does not
     Open(Route(), &second, &count);
     ASSERT_EQ(1, count);
     EXPECT_NE(first, second);

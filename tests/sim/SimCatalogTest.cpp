@@ -24,7 +24,8 @@ protected:
         std::memset(node, 0, sizeof node);
         std::memset(tcpip, 0, sizeof tcpip);
         rk::bytes::WriteU16(node, nodestruct::kStructIdOffset, nodestruct::kStructId);
-        std::memcpy(node + nodestruct::kNodeName.offset, name.data(), std::min(name.size(), nodestruct::kNodeName.width));
+        std::memcpy(node + nodestruct::kNodeName.offset, name.data(),
+                    std::min(name.size(), nodestruct::kNodeName.width));
         node[nodestruct::kProtocolOffset] = nodestruct::kProtocolTcpip;
         std::memcpy(tcpip + tcpip::kHostName.offset, host.data(), std::min(host.size(), tcpip::kHostName.width));
         std::memcpy(tcpip + tcpip::kServiceName.offset, service.data(),
@@ -40,8 +41,8 @@ protected:
 
     std::int32_t CatalogRemote(const char* name, const char* alias, const char* nodeName)
     {
-        sqlecadb_api(const_cast<char*>(name), const_cast<char*>(alias), kEntryTypeRemote,
-                     const_cast<char*>(nodeName), nullptr, nullptr, kAuthenticationNotSpecified, nullptr, &ca);
+        sqlecadb_api(const_cast<char*>(name), const_cast<char*>(alias), kEntryTypeRemote, const_cast<char*>(nodeName),
+                     nullptr, nullptr, kAuthenticationNotSpecified, nullptr, &ca);
         return Code();
     }
 

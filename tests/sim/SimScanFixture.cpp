@@ -45,12 +45,8 @@ std::string ScanRoute::Blocks(const std::vector<std::string>& names) const
 std::int32_t SimApp::Open(const ScanRoute& route, unsigned short* handle, unsigned short* count)
 {
     switch (route.kind) {
-    case ScanRoute::Kind::kNode:
-        sqlenops_api(handle, count, &ca);
-        break;
-    case ScanRoute::Kind::kOlderDatabase:
-        sqledosd_api(nullptr, handle, count, &ca);
-        break;
+    case ScanRoute::Kind::kNode: sqlenops_api(handle, count, &ca); break;
+    case ScanRoute::Kind::kOlderDatabase: sqledosd_api(nullptr, handle, count, &ca); break;
     case ScanRoute::Kind::kNewerDatabase: {
         db2::DbDirOpenScanParams open{nullptr, *handle, *count};
         db2DbDirOpenScan(db2::kDbDirVersion, &open, &ca);
@@ -65,12 +61,8 @@ std::int32_t SimApp::Open(const ScanRoute& route, unsigned short* handle, unsign
 std::int32_t SimApp::Fetch(const ScanRoute& route, unsigned short handle, unsigned char** record)
 {
     switch (route.kind) {
-    case ScanRoute::Kind::kNode:
-        sqlengne_api(handle, record, &ca);
-        break;
-    case ScanRoute::Kind::kOlderDatabase:
-        sqledgne_api(handle, record, &ca);
-        break;
+    case ScanRoute::Kind::kNode: sqlengne_api(handle, record, &ca); break;
+    case ScanRoute::Kind::kOlderDatabase: sqledgne_api(handle, record, &ca); break;
     case ScanRoute::Kind::kNewerDatabase: {
         db2::DbDirNextEntryParams next{handle, *record};
         db2DbDirGetNextEntry(db2::kDbDirVersion, &next, &ca);
@@ -84,12 +76,8 @@ std::int32_t SimApp::Fetch(const ScanRoute& route, unsigned short handle, unsign
 std::int32_t SimApp::Close(const ScanRoute& route, unsigned short handle)
 {
     switch (route.kind) {
-    case ScanRoute::Kind::kNode:
-        sqlencls_api(handle, &ca);
-        break;
-    case ScanRoute::Kind::kOlderDatabase:
-        sqledcls_api(handle, &ca);
-        break;
+    case ScanRoute::Kind::kNode: sqlencls_api(handle, &ca); break;
+    case ScanRoute::Kind::kOlderDatabase: sqledcls_api(handle, &ca); break;
     case ScanRoute::Kind::kNewerDatabase: {
         db2::DbDirCloseScanParams close{handle};
         db2DbDirCloseScan(db2::kDbDirVersion, &close, &ca);

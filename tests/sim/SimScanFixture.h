@@ -19,20 +19,17 @@ namespace rk::test {
 struct ScanRoute {
     enum class Kind { kNode, kOlderDatabase, kNewerDatabase };
     Kind kind;
-    const char* name;         // for the test names
-    const char* openExport;   // as the call log names it
+    const char* name;       // for the test names
+    const char* openExport; // as the call log names it
     const char* fileName;
-    const char* blockWord;    // "node" in "[node N1]", "database" in "[database D1]"
+    const char* blockWord; // "node" in "[node N1]", "database" in "[database D1]"
     std::size_t recordSize;
-    bytes::Field nameField;   // the node name or the database alias
+    bytes::Field nameField; // the node name or the database alias
     std::int32_t notFoundCode;
     std::int32_t emptyCode;
     std::int32_t exhaustedCode;
 
-    bool SameDirectory(const ScanRoute& other) const
-    {
-        return (kind == Kind::kNode) == (other.kind == Kind::kNode);
-    }
+    bool SameDirectory(const ScanRoute& other) const { return (kind == Kind::kNode) == (other.kind == Kind::kNode); }
     // The directory file with one empty block per name.
     std::string Blocks(const std::vector<std::string>& names) const;
 };

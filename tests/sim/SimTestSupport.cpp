@@ -20,14 +20,14 @@ std::string NewDirectory()
 
 } // namespace
 
-SimLibrary::SimLibrary(const std::string& fileName) : m_library(SimDir() + "/" + fileName) {}
+SimLibrary::SimLibrary(const std::string& fileName) : m_library(SimDir() + "/" + fileName) { }
 
 void* SimLibrary::Lookup(const char* exportName) const
 {
     return m_library.Export(rk::db2::ExportedName(exportName).c_str());
 }
 
-SimHome::SimHome() : m_path(NewDirectory()), m_env("RKDB2_SIM_HOME", m_path) {}
+SimHome::SimHome() : m_path(NewDirectory()), m_env("RKDB2_SIM_HOME", m_path) { }
 
 SimHome::~SimHome()
 {

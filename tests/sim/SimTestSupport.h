@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "os/LoadedLibrary.h"
 #include "TestEnv.h"
 #include "db2/Db2Api.h"
+#include "os/LoadedLibrary.h"
 
 namespace rk::test {
 

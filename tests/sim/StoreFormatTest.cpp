@@ -55,9 +55,9 @@ TEST(SimStoreFormat, HandSeededFilesMayHaveCommentsBlanksAndMissingKeys)
     const auto nodes = ParseNodes("# comment\r\n"
                                   "\r\n"
                                   "  [ node  N1 ]  \r\n"
-                                  "  os_type = 8   \r\n"       // keys in any order, blanks around
-                                  "service = 50000   \r\n"     // trailing blanks trimmed
-                                  "host =  #lead\r\n"         // after \"= \" taken verbatim
+                                  "  os_type = 8   \r\n"   // keys in any order, blanks around
+                                  "service = 50000   \r\n" // trailing blanks trimmed
+                                  "host =  #lead\r\n"      // after \"= \" taken verbatim
                                   "   # an indented comment\n"
                                   "[node N2]\n");
     ASSERT_EQ(2u, nodes.size());

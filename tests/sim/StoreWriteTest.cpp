@@ -8,9 +8,9 @@
 #include "CRkDirectoryStore.h"
 #include "DefaultStoreCase.h"
 #include "SimTestSupport.h"
+#include "TestPaths.h"
 #include "os/FileLock.h"
 #include "os/Files.h"
-#include "TestPaths.h"
 
 namespace {
 
@@ -114,8 +114,7 @@ TEST(SimStoreLocation, EnvironmentChoosesTheDirectory)
     {
         const rk::test::ScopedEnv home("RKDB2_SIM_HOME", "/some/where");
         EXPECT_EQ(rk::os::PlatformPath("/some/where"), CRkDirectoryStore::FromEnvironment().Directory());
-        EXPECT_EQ(rk::os::PlatformPath("/some/where") + "/nodes.txt",
-                  CRkDirectoryStore::FromEnvironment().NodesPath());
+        EXPECT_EQ(rk::os::PlatformPath("/some/where") + "/nodes.txt", CRkDirectoryStore::FromEnvironment().NodesPath());
     }
     const auto profileCase = rk::test::ProfileDefaultStoreCase();
     const rk::test::ScopedEnv profile(profileCase.variable, profileCase.value);

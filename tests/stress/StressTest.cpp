@@ -195,8 +195,8 @@ protected:
         const DatabaseDetails details = Details(entry);
         const NodeEntry& node = nodes[std::stoi(database.nodeName.substr(4))];
         const std::string instance = node.osType == 8 ? database.databaseName : node.instanceName;
-        const std::string seen = std::string(details.alias) + "|" + details.databaseName + "|" + details.nodeName + "|" +
-                                 details.hostName + "|" + details.serviceName + "|" + details.instanceName + "|" +
+        const std::string seen = std::string(details.alias) + "|" + details.databaseName + "|" + details.nodeName +
+                                 "|" + details.hostName + "|" + details.serviceName + "|" + details.instanceName + "|" +
                                  details.comment + "|" + details.platform;
         const std::string wanted = database.alias + "|" + database.databaseName + "|" + database.nodeName + "|" +
                                    node.hostName + "|" + node.serviceName + "|" + instance + "|" + database.comment +
@@ -305,8 +305,8 @@ protected:
             const std::string name = CataloguedName(thread, round);
             char message[1024];
             std::memset(message, '#', sizeof message);
-            if (library.CatalogDatabase(CataloguedHost(thread, round).c_str(), name.c_str(), message,
-                                        sizeof message) != 1 ||
+            if (library.CatalogDatabase(CataloguedHost(thread, round).c_str(), name.c_str(), message, sizeof message) !=
+                    1 ||
                 message[0] != '\0')
                 Problem("catalog " + name + ": " + message);
             ++catalogues;
@@ -354,7 +354,9 @@ TEST_F(Stress, EightThreadsAgreeWithTheStore)
 
     EXPECT_EQ(std::vector<std::string>{}, problems);
     EXPECT_EQ(kFailedPopulations, failedPopulations.load()) << "each failed call fails one population";
-    const auto threadsOf = [](Role role) { return static_cast<int>(std::count(std::begin(kRoles), std::end(kRoles), role)); };
+    const auto threadsOf = [](Role role) {
+        return static_cast<int>(std::count(std::begin(kRoles), std::end(kRoles), role));
+    };
     EXPECT_EQ(threadsOf(Role::kList) * kRounds, walks.load());
     EXPECT_EQ(threadsOf(Role::kConnect) * kRounds, connections.load());
     EXPECT_EQ(threadsOf(Role::kCatalog) * kRounds, catalogues.load());

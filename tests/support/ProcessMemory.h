@@ -7,9 +7,9 @@
 namespace rk::test {
 
 struct ProcessMemory {
-    long long heapBytes = 0;     // bytes of the busy blocks of every process heap (HeapWalk)
+    long long heapBytes = 0; // bytes of the busy blocks of every process heap (HeapWalk)
     long long heapBlocks = 0;
-    long long privateBytes = 0;  // PrivateUsage of GetProcessMemoryInfo (Wine 8 reports 0)
+    long long privateBytes = 0; // PrivateUsage of GetProcessMemoryInfo (Wine 8 reports 0)
     long long workingSet = 0;
     long long firstFreeTlsSlot = 0;
 };

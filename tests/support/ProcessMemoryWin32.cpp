@@ -2,7 +2,9 @@
 
 #include <vector>
 
+// windows.h first: psapi.h builds on its types.
 #include <windows.h>
+
 #include <psapi.h>
 
 namespace rk::test {

@@ -52,12 +52,20 @@ std::string After(const std::vector<std::string>& words, const std::string& keyw
     return std::string();
 }
 
-const std::map<std::string, int> kOsTypes = {{"AIX", 4},  {"WIN", 5},  {"HPUX", 6}, {"SUN", 7},   {"OS390", 8},
+const std::map<std::string, int> kOsTypes = {{"AIX", 4},  {"WIN", 5},  {"HPUX", 6},   {"SUN", 7},    {"OS390", 8},
                                              {"SNI", 13}, {"SCO", 16}, {"LINUX", 18}, {"DYNIX", 19}, {"OS400", 400}};
-const std::map<std::string, int> kAuthentications = {
-    {"SERVER", 0},         {"CLIENT", 1},     {"DCS", 2},           {"DCE", 3},
-    {"SERVER_ENCRYPT", 4}, {"DCS_ENCRYPT", 5}, {"DCE_SERVER_ENCRYPT", 6}, {"KRB_SERVER_ENCRYPT", 8},
-    {"GSSPLUGIN", 9},      {"GSS_SERVER_ENCRYPT", 10}, {"DATA_ENCRYPT", 11}, {"DATA_ENCRYPT_CMP", 12}};
+const std::map<std::string, int> kAuthentications = {{"SERVER", 0},
+                                                     {"CLIENT", 1},
+                                                     {"DCS", 2},
+                                                     {"DCE", 3},
+                                                     {"SERVER_ENCRYPT", 4},
+                                                     {"DCS_ENCRYPT", 5},
+                                                     {"DCE_SERVER_ENCRYPT", 6},
+                                                     {"KRB_SERVER_ENCRYPT", 8},
+                                                     {"GSSPLUGIN", 9},
+                                                     {"GSS_SERVER_ENCRYPT", 10},
+                                                     {"DATA_ENCRYPT", 11},
+                                                     {"DATA_ENCRYPT_CMP", 12}};
 
 struct Replay {
     std::vector<StoreNode> nodes;

@@ -24,7 +24,7 @@ std::string DefaultLibraryPath()
     return os::ExecutableDir() + "/" + os::LibraryFileName("RkDb2Rova");
 }
 
-HostLibrary::HostLibrary() : HostLibrary(DefaultLibraryPath()) {}
+HostLibrary::HostLibrary() : HostLibrary(DefaultLibraryPath()) { }
 
 HostLibrary::HostLibrary(const std::string& path) : m_library(path)
 {
@@ -34,6 +34,5 @@ HostLibrary::HostLibrary(const std::string& path) : m_library(path)
     RK_EXPORTS(RK_HOST_BIND_EXPORT)
 #undef RK_HOST_BIND_EXPORT
 }
-
 
 } // namespace rk::host

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "rk/ExportList.h"
 #include "os/LoadedLibrary.h"
+#include "rk/ExportList.h"
 #include "rkdb2rova.h"
 
 namespace rk::host {

@@ -37,8 +37,16 @@ constexpr const char* kKerberos = "Kerberos";
 
 // The listing's platform texts that have an OSTYPE keyword of their own.
 constexpr TextKeyword kPlatforms[] = {
-    {"AIX", "AIX"},   {"NT", "WIN"},           {"HP", "HPUX"}, {"Sun", "SUN"},       {"Z/OS", "OS390"},
-    {"AS/400", "OS400"}, {"Siemens Nixdorf", "SNI"}, {"SCO", "SCO"}, {"Linux", "LINUX"}, {"DYNIX/ptx", "DYNIX"},
+    {"AIX", "AIX"},
+    {"NT", "WIN"},
+    {"HP", "HPUX"},
+    {"Sun", "SUN"},
+    {"Z/OS", "OS390"},
+    {"AS/400", "OS400"},
+    {"Siemens Nixdorf", "SNI"},
+    {"SCO", "SCO"},
+    {"Linux", "LINUX"},
+    {"DYNIX/ptx", "DYNIX"},
 };
 // A z/OS node's instance in the listing is each database's own name.
 constexpr const char* kZos = "Z/OS";
@@ -82,8 +90,7 @@ std::string LeftOutReason(const DatabaseFields& database)
     if (entryType == kLocalEntry)
         return "a local database (" + entryType + "): it lives on this machine";
     if (entryType != kRemoteEntry)
-        return "entry type " + (entryType.empty() ? std::string("unknown") : entryType) +
-               " is not a remote entry";
+        return "entry type " + (entryType.empty() ? std::string("unknown") : entryType) + " is not a remote entry";
     // Every catalogued node has a platform text, also an unknown one.
     if (database[kPlatform].empty())
         return "its node " + database[kNodeName] + " is not catalogued";
@@ -106,7 +113,8 @@ bool IsTokenCharacter(char c, const char* extra)
 // A host name, address or service the command line reads as one word.
 bool IsPlainToken(const std::string& text, const char* extra)
 {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [&](char c) { return c != '\0' && IsTokenCharacter(c, extra); });
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [&](char c) { return c != '\0' && IsTokenCharacter(c, extra); });
 }
 
 constexpr const char* kHostCharacters = ".-_:";
@@ -142,9 +150,10 @@ bool CheckNode(const ExportedNode& node, std::string& error)
         error = what + "its host name '" + CommentText(node.host) +
                 "' holds a character other than letters, digits and . - _ :";
     else if (!IsPlainToken(node.service, kServiceCharacters))
-        error = what + "its service '" + CommentText(node.service) + "' holds a character other than letters, digits, - and _";
-    else if (!node.remoteInstance.empty() &&
-             (node.remoteInstance.size() > kMaxInstanceLength || !IsPlainToken(node.remoteInstance, kInstanceCharacters)))
+        error = what + "its service '" + CommentText(node.service) +
+                "' holds a character other than letters, digits, - and _";
+    else if (!node.remoteInstance.empty() && (node.remoteInstance.size() > kMaxInstanceLength ||
+                                              !IsPlainToken(node.remoteInstance, kInstanceCharacters)))
         error = what + "its instance '" + CommentText(node.remoteInstance) + "' is not an instance name";
     return error.empty();
 }
@@ -223,8 +232,8 @@ bool ClpScript(const CatalogExport& catalog, std::string& script, std::string& e
             script += " WITH \"" + database.comment + "\"";
         script += ";\n";
         if (!database.altHost.empty())
-            script += "UPDATE ALTERNATE SERVER FOR DATABASE " + database.alias + " USING HOSTNAME " +
-                      database.altHost + " PORT " + database.altPort + ";\n";
+            script += "UPDATE ALTERNATE SERVER FOR DATABASE " + database.alias + " USING HOSTNAME " + database.altHost +
+                      " PORT " + database.altPort + ";\n";
     }
     return true;
 }

@@ -15,7 +15,7 @@ struct ClientFile {
     std::vector<const char*> requiredExports;
 };
 
-#define RKDB2_ADD_REQUIRED_EXPORT(field, exportName, type, need)                      \
+#define RKDB2_ADD_REQUIRED_EXPORT(field, exportName, type, need)             \
     if (rk::db2::EntryPointNeed::need == rk::db2::EntryPointNeed::kRequired) \
         names.push_back(exportName);
 

@@ -11,10 +11,10 @@ namespace rkdb2 {
 
 struct ClientFileStatus {
     std::string fileName;
-    bool usable = false;   // loads and has every required entry point
-    std::string path;      // where the system loaded it from; empty when it did not
-    std::string version;   // from its version resource; empty when it has none
-    std::string problem;   // why it is not usable
+    bool usable = false; // loads and has every required entry point
+    std::string path;    // where the system loaded it from; empty when it did not
+    std::string version; // from its version resource; empty when it has none
+    std::string problem; // why it is not usable
 };
 
 // RkDb2Rova as the process loaded it: its path and version.

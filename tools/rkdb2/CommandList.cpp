@@ -20,9 +20,8 @@ namespace {
 using rkdb2::DatabaseFields;
 
 // The table's columns; `rkdb2 show ALIAS` gives all fifteen fields.
-const rkdb2::DetailsIndex kColumns[] = {rkdb2::kAlias,        rkdb2::kDatabaseName, rkdb2::kNodeName,
-                                        rkdb2::kHostName,     rkdb2::kServiceName,  rkdb2::kInstanceName,
-                                        rkdb2::kPlatform,     rkdb2::kEntryType};
+const rkdb2::DetailsIndex kColumns[] = {rkdb2::kAlias,       rkdb2::kDatabaseName, rkdb2::kNodeName, rkdb2::kHostName,
+                                        rkdb2::kServiceName, rkdb2::kInstanceName, rkdb2::kPlatform, rkdb2::kEntryType};
 const char* const kColumnTitles[] = {"ALIAS", "DATABASE", "NODE", "HOST", "SERVICE", "INSTANCE", "PLATFORM", "TYPE"};
 
 void PrintTable(const std::vector<DatabaseFields>& databases)

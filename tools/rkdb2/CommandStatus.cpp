@@ -71,8 +71,8 @@ void PrintText(const Status& status)
     if (!profileValue)
         instance = "(none: DB2INSTDEF is not set)";
     else if (profileValue->size() > rkdb2::kMaxDefaultInstanceLength)
-        instance = "(none: DB2INSTDEF has more than " + std::to_string(rkdb2::kMaxDefaultInstanceLength) +
-                   " characters)";
+        instance =
+            "(none: DB2INSTDEF has more than " + std::to_string(rkdb2::kMaxDefaultInstanceLength) + " characters)";
     else if (profileValue->empty())
         instance = "(none: DB2INSTDEF is empty)";
     else
@@ -99,8 +99,8 @@ void PrintJson(const Status& status)
         {"library",
          {{"path", OptionalText(status.library.path)},
           {"version", OptionalText(status.library.version)},
-          {"versionSource", status.library.versionOfBuild ? "build"
-                                                          : (status.library.version.empty() ? "none" : "resource")},
+          {"versionSource",
+           status.library.versionOfBuild ? "build" : (status.library.version.empty() ? "none" : "resource")},
           {"bitness", kBitness}}},
         {"client", client},
         {"defaultInstance", rkdb2::JsonText(status.defaultInstance.name)},

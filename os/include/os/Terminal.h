@@ -18,7 +18,7 @@ public:
     bool IsTerminal() const;
 
 private:
-    struct State;   // the terminal's mode before, per platform
+    struct State; // the terminal's mode before, per platform
     std::unique_ptr<State> m_state;
 };
 
