@@ -46,6 +46,23 @@ static_assert(kSqlcaWarn.End() == kSqlcaSqlstate.offset, "sqlwarn precedes sqlst
 inline std::int32_t Sqlcode(const Sqlca& ca) { return bytes::ReadI32(ca.bytes, kSqlcaSqlcodeOffset); }
 inline void SetSqlcode(Sqlca& ca, std::int32_t code) { bytes::WriteI32(ca.bytes, kSqlcaSqlcodeOffset, code); }
 
+// --- node protocols and security, as sqle_node_struct and sqleninfo carry them
+namespace protocol {
+inline constexpr unsigned char kTcpip = 3; // IPv4 or IPv6, as the host name resolves
+inline constexpr unsigned char kTcpip4 = 9;
+inline constexpr unsigned char kTcpip6 = 10;
+// sqlectnd_api takes a TCP/IP node secured with SSL as one of these protocols.
+inline constexpr unsigned char kSsl = 12;
+inline constexpr unsigned char kSsl4 = 13;
+inline constexpr unsigned char kSsl6 = 14;
+} // namespace protocol
+// sqleninfo security_type of a TCP/IP node.
+namespace security {
+inline constexpr std::uint16_t kNone = 0;
+inline constexpr std::uint16_t kSocks = 1;
+inline constexpr std::uint16_t kSsl = 2;
+} // namespace security
+
 // --- sqleninfo: one node directory entry, 590 bytes ------------------------
 namespace nodeinfo {
 inline constexpr std::size_t kSize = 590;
@@ -74,7 +91,7 @@ inline constexpr Field kSystemName{474, 21};
 inline constexpr Field kChangePasswordLu{506, 8};
 inline constexpr Field kTransactionProgram{514, 64};
 inline constexpr Field kLanAddress{578, 12};
-inline constexpr unsigned char kProtocolTcpip = 3;
+inline constexpr unsigned char kProtocolTcpip = protocol::kTcpip;
 static_assert(kMode.End() == kComment.offset && kComment.End() == kCommentCodepageOffset, "sqleninfo head");
 static_assert(kNetworkId.End() == kProtocol.offset && kSymDestName.End() + 1 == kSecurityTypeOffset,
               "one filler byte before security_type");
@@ -145,7 +162,29 @@ inline constexpr std::uint16_t kAs400 = 400;
 inline constexpr unsigned char kEntryTypeIndirect = '0';
 inline constexpr unsigned char kEntryTypeRemote = '1';
 inline constexpr unsigned char kEntryTypeDce = '3';
-inline constexpr unsigned short kAuthenticationNotSpecified = 255;
+// Authentication of a database entry (sqlecadb_api, sqledinfo).
+namespace authentication {
+inline constexpr std::uint16_t kServer = 0;
+inline constexpr std::uint16_t kClient = 1;
+inline constexpr std::uint16_t kDcs = 2;
+inline constexpr std::uint16_t kDce = 3;
+inline constexpr std::uint16_t kServerEncrypt = 4;
+inline constexpr std::uint16_t kDcsEncrypt = 5;
+inline constexpr std::uint16_t kDceServerEncrypt = 6;
+inline constexpr std::uint16_t kKerberos = 7;
+inline constexpr std::uint16_t kKerberosServerEncrypt = 8;
+inline constexpr std::uint16_t kGssPlugin = 9;
+inline constexpr std::uint16_t kGssServerEncrypt = 10;
+inline constexpr std::uint16_t kDataEncrypt = 11;
+inline constexpr std::uint16_t kDataEncryptCompatible = 12;
+inline constexpr std::uint16_t kServerEncryptAes = 13;
+inline constexpr std::uint16_t kCertificate = 14;
+inline constexpr std::uint16_t kToken = 15;
+inline constexpr std::uint16_t kNotSpecified = 255;
+} // namespace authentication
+inline constexpr unsigned short kAuthenticationNotSpecified = authentication::kNotSpecified;
+// sqlecadb_api's target principal (Kerberos) has at most this many bytes.
+inline constexpr std::size_t kMaxPrincipalLength = 1024;
 
 // --- sqle_node_struct and sqle_node_tcpip: written for sqlectnd_api ------
 namespace nodestruct {
@@ -157,7 +196,7 @@ inline constexpr Field kNodeName{35, 9};
 inline constexpr std::size_t kProtocolOffset = 44;
 inline constexpr std::size_t kFillerOffset = 45;
 inline constexpr std::uint16_t kStructId = 0x0200;
-inline constexpr unsigned char kProtocolTcpip = 3;
+inline constexpr unsigned char kProtocolTcpip = protocol::kTcpip;
 static_assert(kStructIdOffset + 2 == kCodepageOffset && kCodepageOffset + 2 == kComment.offset,
               "sqle_node_struct head");
 static_assert(kComment.End() == kNodeName.offset && kNodeName.End() == kProtocolOffset, "sqle_node_struct");
@@ -175,6 +214,18 @@ static_assert(kHostName.End() == kServiceName.offset && kServiceName.End() == kS
 // These parameter records hold pointers, so they are plain C structs of
 // DB2's members in DB2's order with natural alignment.
 inline constexpr std::uint32_t kDbDirVersion = 8020000;
+
+// db2UpdateAlternateServerForDB's parameters (db2ApiDf.h): the alias and the
+// alternate server's host and port as text; null host and port clear it.
+struct AltServerParams {
+    char* piDbAlias;
+    char* piHostName;
+    char* piPort;
+};
+static_assert(sizeof(AltServerParams) == 3 * sizeof(void*), "db2UpdateAltServerStruct: three pointers");
+static_assert(offsetof(AltServerParams, piHostName) == sizeof(void*) &&
+                  offsetof(AltServerParams, piPort) == 2 * sizeof(void*),
+              "db2UpdateAltServerStruct");
 
 struct DbDirOpenScanParams {
     char* piPath;
@@ -228,6 +279,10 @@ inline constexpr std::int32_t kSqlInvalidNodeName = -1019;
 inline constexpr std::int32_t kSqlNodeNotFound = -1021;
 inline constexpr std::int32_t kSqlInvalidHostName = -1332;
 inline constexpr std::int32_t kSqlInvalidServiceName = -1333;
+inline constexpr std::int32_t kSqlInvalidProtocol = -1123;
+inline constexpr std::int32_t kSqlAuthenticationNotSupported = -1400;
+// db2UpdateAlternateServerForDB on a client instance: ignored, a warning.
+inline constexpr std::int32_t kSqlAltServerIgnoredOnClient = 1889;
 
 // Results of the message functions (sqlaintp_api, sqlogstt).
 inline constexpr int kMsgNoError = -2;     // sqlaintp_api: SQLCODE 0
@@ -250,6 +305,7 @@ using SqlecadbFn = int(RK_DB2_CALL*)(char* databaseName, char* alias, unsigned c
                                      Sqlca* ca);
 using SqleuncdFn = int(RK_DB2_CALL*)(char* alias, Sqlca* ca);
 using SqleuncnFn = int(RK_DB2_CALL*)(char* nodeName, Sqlca* ca);
+using AltServerFn = int(RK_DB2_CALL*)(std::uint32_t version, void* params, Sqlca* ca);
 
 // --- entry points of db2sys.dll -------------------------------------------
 using SqlaintpFn = int(RK_DB2_CALL*)(char* buffer, short bufferSize, short lineWidth, const char* messageFile,

@@ -22,7 +22,8 @@ enum class EntryPointNeed { kRequired, kOptional };
 } // namespace rk::db2
 
 // db2app.dll: the directory and catalog entry points. The newer directory
-// interface (db2DbDir) is optional: older clients lack it.
+// interface (db2DbDir) and the alternate server's update are optional:
+// older clients lack them.
 #define RK_DB2APP_ENTRY_POINTS(X)                                          \
     X(db2DbDirOpenScan, "db2DbDirOpenScan@12", DbDirFn, kOptional)         \
     X(db2DbDirCloseScan, "db2DbDirCloseScan@12", DbDirFn, kOptional)       \
@@ -36,7 +37,8 @@ enum class EntryPointNeed { kRequired, kOptional };
     X(sqlectnd_api, "sqlectnd_api", SqlectndFn, kRequired)                 \
     X(sqlecadb_api, "sqlecadb_api", SqlecadbFn, kRequired)                 \
     X(sqleuncn_api, "sqleuncn_api", SqleuncnFn, kRequired)                 \
-    X(sqleuncd_api, "sqleuncd_api", SqleuncdFn, kRequired)
+    X(sqleuncd_api, "sqleuncd_api", SqleuncdFn, kRequired)                 \
+    X(db2UpdateAlternateServerForDB, "db2UpdateAlternateServerForDB@12", AltServerFn, kOptional)
 
 // db2sys.dll: DB2's message texts.
 #define RK_DB2SYS_ENTRY_POINTS(X)                             \

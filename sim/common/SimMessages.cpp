@@ -46,7 +46,14 @@ constexpr SqlcodeMessage kMessages[] = {
     {db2::kSqlNodeScansExhausted, "SQL1095N", "There are already eight node directory scans open.", "54029", true},
     {db2::kSqlNodeNotCatalogued, "SQL1100W",
      "The node name \"%1\" specified in the Catalog Database command has not been cataloged in the Node Directory.",
-     "01000", false},                                                                                   // sqlstate nv
+     "01000", false},                                                                                     // sqlstate nv
+    {db2::kSqlInvalidProtocol, "SQL1123N", "The protocol type \"%1\" is not supported.", "42601", false}, // nv
+    {db2::kSqlAuthenticationNotSupported, "SQL1400N", "The authentication type \"%1\" is not supported.", "42601",
+     false}, // nv
+    {db2::kSqlAltServerIgnoredOnClient, "SQL1889W",
+     "The request to update the alternate server for the database was ignored because the instance is a client "
+     "instance.",
+     "01000", false},                                                                                   // nv
     {db2::kSqlInvalidHostName, "SQL1332N", "The host name \"%1\" is not valid.", "42601", false},       // nv
     {db2::kSqlInvalidServiceName, "SQL1333N", "The service name \"%1\" is not valid.", "42601", false}, // nv
     // SQL1039C's text as DB2 on UNIX numbers it.

@@ -6,6 +6,7 @@
 #include "CRkDirectoryStore.h"
 #include "SimCodes.h"
 #include "db2/Db2Names.h"
+#include "os/Environment.h"
 
 namespace rk::sim {
 namespace {
@@ -52,6 +53,30 @@ constexpr EditCodes kNodeEditCodes{db2::kSqlNodeExists, db2::kSqlNodeNotFound, d
 constexpr EditCodes kDatabaseEditCodes{db2::kSqlAliasExists, db2::kSqlAliasNotFound, db2::kSqlDatabaseDirectoryNotFound,
                                        kSqlDatabaseDirectoryIoError};
 
+// The protocol byte of sqle_node_struct as the entry keeps it: TCP/IP,
+// TCP/IPv4 or TCP/IPv6, each plain or, as its SSL protocol, secured.
+bool TcpipProtocol(unsigned char protocol, store::NodeEntry& entry)
+{
+    namespace p = db2::protocol;
+    switch (protocol) {
+    case p::kTcpip:
+    case p::kTcpip4:
+    case p::kTcpip6: entry.protocol = protocol; return true;
+    case p::kSsl: entry.protocol = p::kTcpip; break;
+    case p::kSsl4: entry.protocol = p::kTcpip4; break;
+    case p::kSsl6: entry.protocol = p::kTcpip6; break;
+    default: return false;
+    }
+    entry.security = db2::security::kSsl;
+    return true;
+}
+
+// The authentication types DB2 takes for a database entry at a client.
+bool IsKnownAuthentication(std::uint16_t authentication)
+{
+    return authentication <= db2::authentication::kToken || authentication == db2::authentication::kNotSpecified;
+}
+
 CallOutcome EditFailure(EditResult result, const EditCodes& codes, const std::string& name)
 {
     switch (result) {
@@ -76,14 +101,15 @@ CallOutcome CatalogNode(const unsigned char* node, const unsigned char* protocol
         return {kSqlParameterNotValid, {"protocol"}};
     if (bytes::ReadU16(node, ns::kStructIdOffset) != ns::kStructId)
         return {kSqlParameterNotValid, {"struct_id"}};
-    // The stand-in keeps TCP/IP nodes only.
-    if (node[ns::kProtocolOffset] != ns::kProtocolTcpip)
-        return {kSqlParameterNotValid, {"protocol"}};
 
     store::NodeEntry entry;
+    // The stand-in keeps TCP/IP nodes only: plain, or secured with SSL.
+    if (!TcpipProtocol(node[ns::kProtocolOffset], entry))
+        return {db2::kSqlInvalidProtocol, {std::to_string(node[ns::kProtocolOffset])}};
     if (!TerminatedField(node, ns::kNodeName, entry.nodeName) || !IsValidNodeName(entry.nodeName.c_str()))
         return {db2::kSqlInvalidNodeName, {entry.nodeName}};
-    TerminatedField(node, ns::kComment, entry.comment);
+    if (!TerminatedField(node, ns::kComment, entry.comment))
+        return {kSqlParameterNotValid, {"comment"}};
     if (!TerminatedField(protocol, tcp::kHostName, entry.hostName) || entry.hostName.empty() ||
         entry.hostName.size() > kMaxHostNameLength || HasControlCharacter(entry.hostName))
         return {db2::kSqlInvalidHostName, {entry.hostName}};
@@ -96,7 +122,7 @@ CallOutcome CatalogNode(const unsigned char* node, const unsigned char* protocol
 }
 
 CallOutcome CatalogDatabase(const char* databaseName, const char* alias, unsigned char entryType, const char* nodeName,
-                            const char* path, const char* comment, std::uint16_t authentication)
+                            const char* path, const char* comment, std::uint16_t authentication, const char* principal)
 {
     if (!IsValidDirectoryName(databaseName))
         return {db2::kSqlInvalidDatabaseName, {TextOrEmpty(databaseName)}};
@@ -110,7 +136,12 @@ CallOutcome CatalogDatabase(const char* databaseName, const char* alias, unsigne
     entry.databaseName = databaseName;
     entry.entryType = entryType;
     entry.comment = TextOrEmpty(comment);
+    if (!IsKnownAuthentication(authentication))
+        return {db2::kSqlAuthenticationNotSupported, {std::to_string(authentication)}};
     entry.authentication = authentication;
+    entry.principal = TextOrEmpty(principal);
+    if (entry.principal.size() > db2::kMaxPrincipalLength)
+        return {kSqlParameterNotValid, {"pPrincipal"}};
     if (entryType == db2::kEntryTypeRemote || entryType == db2::kEntryTypeDce) {
         if (!IsValidNodeName(nodeName))
             return {db2::kSqlInvalidNodeName, {TextOrEmpty(nodeName)}};
@@ -149,6 +180,26 @@ CallOutcome UncatalogNode(const char* nodeName)
     if (!IsValidNodeName(nodeName))
         return {db2::kSqlInvalidNodeName, {TextOrEmpty(nodeName)}};
     return EditFailure(CRkDirectoryStore::FromEnvironment().RemoveNode(nodeName), kNodeEditCodes, nodeName);
+}
+
+CallOutcome SetAlternateServer(const char* alias, const char* hostName, const char* portNumber)
+{
+    if (!IsValidDirectoryName(alias))
+        return {db2::kSqlInvalidAlias, {TextOrEmpty(alias)}};
+    const std::string host = TextOrEmpty(hostName);
+    const std::string port = TextOrEmpty(portNumber);
+    // A host without a port or a port without a host is refused; both empty
+    // or null clear the entry's alternate server.
+    if (host.size() > kMaxHostNameLength || HasControlCharacter(host) || (host.empty() && !port.empty()))
+        return {db2::kSqlInvalidHostName, {host}};
+    if (port.size() > db2::dbinfo::kAltPortNumber.width || HasControlCharacter(port) || (port.empty() && !host.empty()))
+        return {db2::kSqlInvalidServiceName, {port}};
+    // DB2 keeps a client's alternate servers from the server itself and
+    // ignores the update there.
+    if (db2::EqualIgnoringCase(os::GetEnv("RKDB2_SIM_NODETYPE"), "client"))
+        return {db2::kSqlAltServerIgnoredOnClient, {}};
+    return EditFailure(CRkDirectoryStore::FromEnvironment().SetAlternateServer(alias, host, port), kDatabaseEditCodes,
+                       alias);
 }
 
 } // namespace rk::sim

@@ -18,12 +18,18 @@ namespace rk::sim {
 // 271-byte sqle_node_tcpip record.
 CallOutcome CatalogNode(const unsigned char* node, const unsigned char* protocol);
 
-// sqlecadb_api. The DCE principal is accepted and not kept.
+// sqlecadb_api; the principal (a Kerberos entry's target principal) is
+// kept as given.
 CallOutcome CatalogDatabase(const char* databaseName, const char* alias, unsigned char entryType, const char* nodeName,
-                            const char* path, const char* comment, std::uint16_t authentication);
+                            const char* path, const char* comment, std::uint16_t authentication, const char* principal);
 
 // sqleuncd_api and sqleuncn_api.
 CallOutcome UncatalogDatabase(const char* alias);
 CallOutcome UncatalogNode(const char* nodeName);
+
+// db2UpdateAlternateServerForDB: null or empty host and port clear the
+// alternate server. With RKDB2_SIM_NODETYPE=client the stand-in is a client
+// instance, which DB2 leaves alone with the warning SQL1889W.
+CallOutcome SetAlternateServer(const char* alias, const char* hostName, const char* portNumber);
 
 } // namespace rk::sim

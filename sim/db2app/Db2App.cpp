@@ -192,10 +192,11 @@ int RK_DB2_CALL sqlectnd_api(unsigned char* node, unsigned char* protocol, Sqlca
 }
 
 int RK_DB2_CALL sqlecadb_api(char* databaseName, char* alias, unsigned char entryType, char* nodeName, char* path,
-                             char* comment, unsigned short authentication, char* /*principal*/, Sqlca* ca)
+                             char* comment, unsigned short authentication, char* principal, Sqlca* ca)
 {
     return RunCall(rk::db2::listed::sqlecadb_api, "SQLECADB", ca, [&] {
-        return rk::sim::CatalogDatabase(databaseName, alias, entryType, nodeName, path, comment, authentication);
+        return rk::sim::CatalogDatabase(databaseName, alias, entryType, nodeName, path, comment, authentication,
+                                        principal);
     });
 }
 
@@ -207,6 +208,18 @@ int RK_DB2_CALL sqleuncd_api(char* alias, Sqlca* ca)
 int RK_DB2_CALL sqleuncn_api(char* nodeName, Sqlca* ca)
 {
     return RunCall(rk::db2::listed::sqleuncn_api, "SQLEUNCN", ca, [&] { return rk::sim::UncatalogNode(nodeName); });
+}
+
+int RK_DB2_CALL db2UpdateAlternateServerForDB(std::uint32_t version, void* parameters, Sqlca* ca)
+{
+    const auto* update = static_cast<const rk::db2::AltServerParams*>(parameters);
+    return RunCall(rk::db2::listed::db2UpdateAlternateServerForDB, "DB2UPDAS", ca, [&] {
+        if (!IsKnownVersion(version))
+            return WrongVersion();
+        if (update == nullptr)
+            return NoParameters();
+        return rk::sim::SetAlternateServer(update->piDbAlias, update->piHostName, update->piPort);
+    });
 }
 
 } // extern "C"

@@ -169,4 +169,21 @@ EditResult CRkDirectoryStore::RemoveDatabase(const std::string& alias) const
         [&](std::vector<DatabaseEntry>& entries) { return Remove(entries, alias, &DatabaseEntry::alias); });
 }
 
+EditResult CRkDirectoryStore::SetAlternateServer(const std::string& alias, const std::string& hostName,
+                                                 const std::string& portNumber) const
+{
+    return Modify<DatabaseEntry>(
+        *this, DatabasesPath(), false, [this] { return ReadDatabases(); }, FormatDatabases,
+        [&](std::vector<DatabaseEntry>& entries) {
+            const auto found = std::find_if(entries.begin(), entries.end(), [&](const DatabaseEntry& entry) {
+                return db2::EqualIgnoringCase(entry.alias, alias);
+            });
+            if (found == entries.end())
+                return EditResult::kNotFound;
+            found->altHostName = hostName;
+            found->altPortNumber = portNumber;
+            return EditResult::kDone;
+        });
+}
+
 } // namespace rk::sim::store

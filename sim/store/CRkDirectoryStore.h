@@ -73,6 +73,9 @@ public:
     EditResult RemoveNode(const std::string& nodeName) const;
     EditResult AddDatabase(const DatabaseEntry& database) const;
     EditResult RemoveDatabase(const std::string& alias) const;
+    // Sets (or, with empty texts, clears) the alternate server of `alias`.
+    EditResult SetAlternateServer(const std::string& alias, const std::string& hostName,
+                                  const std::string& portNumber) const;
 
 private:
     std::string PathOf(const char* fileName) const;

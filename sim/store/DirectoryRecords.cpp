@@ -32,7 +32,11 @@ std::vector<unsigned char> EncodeNodeInfo(const NodeEntry& node)
                    f::kLanAddress});
     PutText(record, f::kNodeName, node.nodeName);
     PutText(record, f::kComment, node.comment);
-    record[f::kProtocol.offset] = f::kProtocolTcpip;
+    // An SSL node is listed with its TCP/IP protocol and the security type
+    // SSL (how DB2 lists one was not verified).
+    record[f::kProtocol.offset] = node.protocol;
+    bytes::WriteU16(record.data(), f::kSecurityTypeOffset, node.security);
+    PutText(record, f::kSystemName, node.systemName);
     PutText(record, f::kHostName, node.hostName);
     PutText(record, f::kServiceName, node.serviceName);
     PutText(record, f::kInstanceName, node.instanceName);
@@ -54,7 +58,8 @@ std::vector<unsigned char> EncodeDatabaseInfo(const DatabaseEntry& database, boo
     PutText(record, f::kComment, database.comment);
     record[f::kEntryTypeOffset] = database.entryType;
     bytes::WriteU16(record.data(), f::kAuthenticationOffset, database.authentication);
-    Blank(record, {f::kGlobalDatabaseName, f::kDcePrincipal});
+    Blank(record, {f::kGlobalDatabaseName});
+    PutText(record, f::kDcePrincipal, database.principal);
     bytes::WriteI16(record.data(), f::kCatalogNodeNumberOffset, database.catalogNodeNumber);
     if (extended) {
         PutText(record, f::kAltHostName, database.altHostName);

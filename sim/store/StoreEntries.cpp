@@ -7,13 +7,14 @@ namespace {
 
 auto Fields(const NodeEntry& e)
 {
-    return std::tie(e.nodeName, e.hostName, e.serviceName, e.instanceName, e.remoteInstanceName, e.comment, e.osType);
+    return std::tie(e.nodeName, e.hostName, e.serviceName, e.instanceName, e.remoteInstanceName, e.comment, e.osType,
+                    e.protocol, e.security, e.systemName);
 }
 
 auto Fields(const DatabaseEntry& e)
 {
     return std::tie(e.alias, e.databaseName, e.drivePath, e.internalName, e.nodeName, e.databaseType, e.comment,
-                    e.entryType, e.authentication, e.catalogNodeNumber, e.altHostName, e.altPortNumber);
+                    e.entryType, e.authentication, e.catalogNodeNumber, e.altHostName, e.altPortNumber, e.principal);
 }
 
 } // namespace

@@ -16,6 +16,10 @@ struct NodeEntry {
     std::string remoteInstanceName;
     std::string comment;
     std::uint16_t osType = 0;
+    // TCP/IP, TCP/IPv4 or TCP/IPv6 (db2/Db2Api.h), and SSL or none.
+    std::uint8_t protocol = 3;
+    std::uint16_t security = 0;
+    std::string systemName{};
 };
 
 struct DatabaseEntry {
@@ -31,6 +35,7 @@ struct DatabaseEntry {
     std::int16_t catalogNodeNumber = 0;
     std::string altHostName;
     std::string altPortNumber;
+    std::string principal{}; // the target principal of a Kerberos entry
 };
 
 bool operator==(const NodeEntry& left, const NodeEntry& right);

@@ -71,6 +71,8 @@ const std::vector<Key<NodeEntry>>& NodeKeys()
         TextKey("host", &NodeEntry::hostName),         TextKey("service", &NodeEntry::serviceName),
         TextKey("instance", &NodeEntry::instanceName), TextKey("remote_instance", &NodeEntry::remoteInstanceName),
         NumberKey("os_type", &NodeEntry::osType),      TextKey("comment", &NodeEntry::comment),
+        NumberKey("protocol", &NodeEntry::protocol),   NumberKey("security", &NodeEntry::security),
+        TextKey("system", &NodeEntry::systemName),
     };
     return keys;
 }
@@ -89,6 +91,7 @@ const std::vector<Key<DatabaseEntry>>& DatabaseKeys()
         NumberKey("catalog_node_number", &DatabaseEntry::catalogNodeNumber),
         TextKey("alt_host", &DatabaseEntry::altHostName),
         TextKey("alt_port", &DatabaseEntry::altPortNumber),
+        TextKey("principal", &DatabaseEntry::principal),
     };
     return keys;
 }

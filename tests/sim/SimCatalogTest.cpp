@@ -90,12 +90,27 @@ TEST_F(SimCatalog, NodeRecordsAreCheckedAtTheirLimits)
     FillNode("OTHER", "host", "1");
     node[nodestruct::kProtocolOffset] = 1;
     sqlectnd_api(node, tcpip, &ca);
-    EXPECT_EQ(-2032, Code()) << "only TCP/IP nodes";
+    EXPECT_EQ(kSqlInvalidProtocol, Code()) << "only TCP/IP nodes";
     FillNode("OTHER", "host", "1");
     rk::bytes::WriteU16(node, nodestruct::kStructIdOffset, 0x0100);
     sqlectnd_api(node, tcpip, &ca);
     EXPECT_EQ(-2032, Code());
+    FillNode("OTHER", "host", "1");
+    std::memset(node + nodestruct::kComment.offset, 'c', nodestruct::kComment.width);
+    sqlectnd_api(node, tcpip, &ca);
+    EXPECT_EQ(-2032, Code()) << "a comment without its NUL";
     EXPECT_EQ(2u, NodeRecords().size()) << "only the two valid nodes were written";
+
+    // An SSL protocol is listed as its TCP/IP protocol with the security type SSL.
+    FillNode("SSL6", "host", "1");
+    node[nodestruct::kProtocolOffset] = protocol::kSsl6;
+    sqlectnd_api(node, tcpip, &ca);
+    ASSERT_EQ(0, Code());
+    const auto records = NodeRecords();
+    ASSERT_EQ(3u, records.size());
+    const auto* ssl = reinterpret_cast<const unsigned char*>(records[2].data());
+    EXPECT_EQ(protocol::kTcpip6, ssl[nodeinfo::kProtocol.offset]);
+    EXPECT_EQ(security::kSsl, rk::bytes::ReadU16(ssl, nodeinfo::kSecurityTypeOffset));
 }
 
 TEST_F(SimCatalog, RemoteDatabaseIsCataloguedEvenAtAnUnknownNode)

@@ -110,7 +110,7 @@ TEST(SimStoreFormat, DamagedFilesAreRefusedAtTheirFirstBadLine)
 
 TEST(SimStoreFormat, WrittenFilesReadBackUnchanged)
 {
-    NodeEntry full{"N#1", std::string(255, 'h'), "50000", "DB2", "INST", "comment # here", 65535};
+    NodeEntry full{"N#1", std::string(255, 'h'), "50000", "DB2", "INST", "comment # here", 65535, 10, 2, "SYS"};
     NodeEntry empty;
     empty.nodeName = "N2";
     const std::vector<NodeEntry> nodes{full, empty};
@@ -126,6 +126,7 @@ TEST(SimStoreFormat, WrittenFilesReadBackUnchanged)
     remote.comment = " leading blank";
     remote.altHostName = "alt";
     remote.altPortNumber = "1";
+    remote.principal = "db2/db2.example.com@EXAMPLE.COM";
     DatabaseEntry bare;
     bare.alias = "B";
     const std::vector<DatabaseEntry> databases{remote, bare};
