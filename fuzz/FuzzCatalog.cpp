@@ -391,7 +391,7 @@ void BuildRecords(rk::fuzz::FuzzInput& input)
     const auto asBytes = [](const Argument& a) {
         return a.null ? std::string() : std::string(a.bytes.data(), a.bytes.size() - 1);
     };
-    const TcpipNodeRecords records = MakeTcpipNodeRecords(asBytes(node), asBytes(host), asBytes(service));
+    const TcpipNodeRecords records = MakeTcpipNodeRecords({asBytes(node), asBytes(host), asBytes(service), {}});
     Require(Bytes(records.node.begin(), records.node.end()) == NodeStructOf(asBytes(node)));
     Require(Bytes(records.protocol.begin(), records.protocol.end()) == TcpipRecordOf(asBytes(host), asBytes(service)));
 }

@@ -7,7 +7,8 @@
  * database, tests a CLI connection and gives DB2's error text.
  *
  * Every export uses the __stdcall convention and is exported under its
- * undecorated name. A host either links to the import library of the
+ * undecorated name. Ordinals 1 to 8 are the original exports; version 0.2
+ * adds ordinals 9 to 15. A host either links to the import library of the
  * package (RkDb2Rova.lib for MSVC, libRkDb2Rova.dll.a for mingw; the 32-bit
  * ones bind the __stdcall names _Name@N to the undecorated exports) or loads
  * the library at run time: the RKDB2_PFN_* pointer types below match the
@@ -35,7 +36,7 @@
 /* The library's version, which its version resource carries too. Adding
  * to it changes no export. */
 #define RKDB2ROVA_VERSION_MAJOR 0
-#define RKDB2ROVA_VERSION_MINOR 1
+#define RKDB2ROVA_VERSION_MINOR 2
 #define RKDB2ROVA_VERSION_PATCH 0
 #define RKDB2ROVA_TEXT_(x) #x
 #define RKDB2ROVA_TEXT(x) RKDB2ROVA_TEXT_(x)
@@ -197,6 +198,136 @@ RKDB2_API int RKDB2_CALL RkConnect(const char* dataSource, const char* user, con
  * removed. */
 RKDB2_API int RKDB2_CALL UncatalogDatabase(const char* alias, const char* nodeName, char* message, int messageSize);
 
+/* --- Version 0.2: the whole node directory, every option of a TCP/IP node
+ * and of a database entry, alternate servers, and nodes and databases
+ * uncatalogued alone. Ordinals 9 and up.
+ *
+ * Records that cross begin with `size`, which the caller sets to the size of
+ * the record it knows (sizeof, or RKDB2_*_RECORD_SIZE): a later version
+ * may append fields, and reads or writes no more than `size` bytes. Texts
+ * are zero-terminated within their arrays; an array's size is DB2's limit
+ * plus the terminator. The records have the same layout on 32-bit and
+ * 64-bit Windows.
+ *
+ * Every export below with a message buffer writes it on every return with
+ * the message cut to `messageSize` bytes, terminator included: the empty
+ * text on success, else "Failed to load " and a file name, DB2's error text
+ * of the failed call, or the library's own text naming a refused field and
+ * its limit (nothing is passed to DB2 then). A null `message` or a
+ * `messageSize` below 1 does nothing and returns 0. The DB2 libraries are
+ * loaded on first use and kept, as for the database list. */
+
+/* Protocols and security of a TCP/IP node, DB2's codes. */
+#define RKDB2_PROTOCOL_TCPIP 3 /* IPv4 or IPv6, as the host name resolves */
+#define RKDB2_PROTOCOL_TCPIP4 9
+#define RKDB2_PROTOCOL_TCPIP6 10
+#define RKDB2_SECURITY_NONE 0
+#define RKDB2_SECURITY_SSL 2
+
+/* Authentication types of a database entry, DB2's codes. */
+#define RKDB2_AUTHENTICATION_SERVER 0
+#define RKDB2_AUTHENTICATION_CLIENT 1
+#define RKDB2_AUTHENTICATION_DCS 2
+#define RKDB2_AUTHENTICATION_DCE 3
+#define RKDB2_AUTHENTICATION_SERVER_ENCRYPT 4
+#define RKDB2_AUTHENTICATION_DCS_ENCRYPT 5
+#define RKDB2_AUTHENTICATION_DCE_SERVER_ENCRYPT 6
+#define RKDB2_AUTHENTICATION_KERBEROS 7
+#define RKDB2_AUTHENTICATION_KRB_SERVER_ENCRYPT 8
+#define RKDB2_AUTHENTICATION_GSSPLUGIN 9
+#define RKDB2_AUTHENTICATION_GSS_SERVER_ENCRYPT 10
+#define RKDB2_AUTHENTICATION_DATA_ENCRYPT 11
+#define RKDB2_AUTHENTICATION_DATA_ENCRYPT_CMP 12
+#define RKDB2_AUTHENTICATION_SERVER_ENCRYPT_AES 13
+#define RKDB2_AUTHENTICATION_CERTIFICATE 14
+#define RKDB2_AUTHENTICATION_TOKEN 15
+#define RKDB2_AUTHENTICATION_NOT_SPECIFIED 255
+
+/* RkNodeRecord: one TCP/IP node of the node directory. RkListNodes fills
+ * every field; RkCatalogNode takes all but remoteInstance, systemName and
+ * osType, which DB2's node catalog API (sqlectnd) has no place for: they
+ * must be empty (zero) in a request (DB2's command line sets them). */
+#define RKDB2_NODE_RECORD_SIZE 352
+typedef struct RkNodeRecord {
+    unsigned int size;
+    unsigned short protocol; /* RKDB2_PROTOCOL_* */
+    unsigned short security; /* RKDB2_SECURITY_* */
+    unsigned short osType;   /* DB2's code of the server's system, 0 unknown */
+    char nodeName[9];
+    char hostName[256];
+    char serviceName[15]; /* a service name or a port number */
+    char comment[31];
+    char remoteInstance[9];
+    char systemName[22];
+} RkNodeRecord;
+
+/* RkDatabaseRecord: one database entry. RkGetDatabaseRecord fills every
+ * field of a listed entry; RkCatalogDatabaseAtNode catalogs a remote entry
+ * from alias (empty: the database name), databaseName, nodeName,
+ * authentication, principal (a Kerberos entry's target principal) and
+ * comment, and takes entryType '1' (or 0) and empty alternate-server texts
+ * (RkSetAlternateServer sets them). */
+#define RKDB2_DATABASE_RECORD_SIZE 1364
+typedef struct RkDatabaseRecord {
+    unsigned int size;
+    unsigned short authentication; /* RKDB2_AUTHENTICATION_* */
+    char entryType;                /* DB2's '0' local, '1' remote, '2' home, '3' DCE, '4' LDAP */
+    char reserved;                 /* zero */
+    char alias[9];
+    char databaseName[9];
+    char nodeName[9];
+    char comment[31];
+    char principal[1025];
+    char altHostName[256];
+    char altPortNumber[15];
+} RkDatabaseRecord;
+
+RKDB2_STATIC_ASSERT(sizeof(RkNodeRecord) == RKDB2_NODE_RECORD_SIZE, "RkNodeRecord is 352 bytes");
+RKDB2_STATIC_ASSERT(offsetof(RkNodeRecord, nodeName) == 10 && offsetof(RkNodeRecord, systemName) == 330,
+                    "RkNodeRecord's layout");
+RKDB2_STATIC_ASSERT(sizeof(RkDatabaseRecord) == RKDB2_DATABASE_RECORD_SIZE, "RkDatabaseRecord is 1364 bytes");
+RKDB2_STATIC_ASSERT(offsetof(RkDatabaseRecord, alias) == 8 && offsetof(RkDatabaseRecord, principal) == 66 &&
+                        offsetof(RkDatabaseRecord, altPortNumber) == 1347,
+                    "RkDatabaseRecord's layout");
+
+/* Ordinal 9. Catalogs the TCP/IP node `node` describes (sqlectnd): 1 on
+ * success. A node with RKDB2_SECURITY_SSL is catalogued as DB2's SSL node. */
+RKDB2_API int RKDB2_CALL RkCatalogNode(const RkNodeRecord* node, char* message, int messageSize);
+
+/* Ordinal 10. Catalogs the remote database `database` describes at its
+ * node (sqlecadb): 1 on success. DB2 catalogs a database at a node it does
+ * not know with a warning (SQL1100W), which fails this call, and the entry
+ * stays. */
+RKDB2_API int RKDB2_CALL RkCatalogDatabaseAtNode(const RkDatabaseRecord* database, char* message, int messageSize);
+
+/* Ordinal 11. Sets the alternate server of the database `alias`
+ * (db2UpdateAlternateServerForDB), or clears it when `hostName` is null or
+ * empty (then `portNumber` must be too). DB2 applies it on a server
+ * instance only: a client instance ignores it with the warning SQL1889W,
+ * which fails this call. */
+RKDB2_API int RKDB2_CALL RkSetAlternateServer(const char* alias, const char* hostName, const char* portNumber,
+                                              char* message, int messageSize);
+
+/* Ordinal 12. Uncatalogs the node `nodeName` alone (sqleuncn). */
+RKDB2_API int RKDB2_CALL RkUncatalogNode(const char* nodeName, char* message, int messageSize);
+
+/* Ordinal 13. Uncatalogs the database `alias` alone (sqleuncd). */
+RKDB2_API int RKDB2_CALL RkUncatalogDatabase(const char* alias, char* message, int messageSize);
+
+/* Ordinal 14. Reads the node directory: `*count` receives the number of
+ * nodes, and the first `capacity` of them, in directory order, fill the
+ * array `nodes` (null when `capacity` is 0). The caller sets nodes[0].size,
+ * which is also the distance between the array's records. 1 when the
+ * directory was read, also when it is empty or missing (count 0) and when
+ * it holds more nodes than `capacity` (ask again with room for `*count`). */
+RKDB2_API int RKDB2_CALL RkListNodes(RkNodeRecord* nodes, int capacity, int* count, char* message, int messageSize);
+
+/* Ordinal 15. Writes the record of a listed database entry (an entry of
+ * CRkDatabaseListPopulate or CRkDatabaseListNext) into `record`, whose
+ * `size` the caller sets. 1 on success; 0, writing nothing, for a null or
+ * unknown entry, a null record or a size below RKDB2_DATABASE_RECORD_SIZE. */
+RKDB2_API int RKDB2_CALL RkGetDatabaseRecord(RkDatabaseEntry* entry, RkDatabaseRecord* record);
+
 typedef void(RKDB2_CALL* RKDB2_PFN_CRkDatabaseListGetError)(RkDatabaseList*, char*, int);
 typedef RkDatabaseList*(RKDB2_CALL* RKDB2_PFN_CRkDatabaseListNew)(void);
 typedef RkDatabaseEntry*(RKDB2_CALL* RKDB2_PFN_CRkDatabaseListNext)(RkDatabaseList*);
@@ -205,6 +336,13 @@ typedef int(RKDB2_CALL* RKDB2_PFN_CatalogDatabase)(const char*, const char*, cha
 typedef void(RKDB2_CALL* RKDB2_PFN_GetDatabaseDetails)(RkDatabaseEntry*, char*);
 typedef int(RKDB2_CALL* RKDB2_PFN_RkConnect)(const char*, const char*, const char*, char*, char*);
 typedef int(RKDB2_CALL* RKDB2_PFN_UncatalogDatabase)(const char*, const char*, char*, int);
+typedef int(RKDB2_CALL* RKDB2_PFN_RkCatalogNode)(const RkNodeRecord*, char*, int);
+typedef int(RKDB2_CALL* RKDB2_PFN_RkCatalogDatabaseAtNode)(const RkDatabaseRecord*, char*, int);
+typedef int(RKDB2_CALL* RKDB2_PFN_RkSetAlternateServer)(const char*, const char*, const char*, char*, int);
+typedef int(RKDB2_CALL* RKDB2_PFN_RkUncatalogNode)(const char*, char*, int);
+typedef int(RKDB2_CALL* RKDB2_PFN_RkUncatalogDatabase)(const char*, char*, int);
+typedef int(RKDB2_CALL* RKDB2_PFN_RkListNodes)(RkNodeRecord*, int, int*, char*, int);
+typedef int(RKDB2_CALL* RKDB2_PFN_RkGetDatabaseRecord)(RkDatabaseEntry*, RkDatabaseRecord*);
 
 #ifdef __cplusplus
 }

@@ -1,5 +1,5 @@
-// The eight exports. Each is a thin shell: it checks its handle, hands over
-// to the code that does the work, and never lets an exception escape.
+// The exports. Each is a thin shell: it checks its handle, hands over to the
+// code that does the work, and never lets an exception escape.
 
 #include "rkdb2rova.h"
 
@@ -11,9 +11,11 @@
 #include "boundary/CatalogShells.h"
 #include "boundary/ModuleState.h"
 #include "boundary/TruncatingCopy.h"
+#include "catalog/CatalogRequests.h"
 #include "connect/CRkConnectionCheck.h"
 #include "directory/DatabaseDetailsRecord.h"
 #include "directory/DirectoryTexts.h"
+#include "directory/HostRecords.h"
 #include "rk/ExportList.h"
 
 using rk::boundary::LowSigned16;
@@ -144,6 +146,64 @@ RKDB2_API int RKDB2_CALL UncatalogDatabase(const char* alias, const char* nodeNa
     try {
         return rk::boundary::UncatalogDatabaseShell(alias, nodeName, message, messageSize,
                                                     rk::platform::SystemLibraryLoader());
+    } catch (...) {
+        return 0;
+    }
+}
+
+RKDB2_API int RKDB2_CALL RkCatalogNode(const RkNodeRecord* node, char* message, int messageSize)
+{
+    return rk::boundary::RunRequest(
+        message, messageSize, [&](std::string& text) { return rk::catalog::CatalogNode(node, text, g_db2Client); });
+}
+
+RKDB2_API int RKDB2_CALL RkCatalogDatabaseAtNode(const RkDatabaseRecord* database, char* message, int messageSize)
+{
+    return rk::boundary::RunRequest(message, messageSize, [&](std::string& text) {
+        return rk::catalog::CatalogDatabaseAtNode(database, text, g_db2Client);
+    });
+}
+
+RKDB2_API int RKDB2_CALL RkSetAlternateServer(const char* alias, const char* hostName, const char* portNumber,
+                                              char* message, int messageSize)
+{
+    return rk::boundary::RunRequest(message, messageSize, [&](std::string& text) {
+        return rk::catalog::SetAlternateServer(alias, hostName, portNumber, text, g_db2Client);
+    });
+}
+
+RKDB2_API int RKDB2_CALL RkUncatalogNode(const char* nodeName, char* message, int messageSize)
+{
+    return rk::boundary::RunRequest(message, messageSize, [&](std::string& text) {
+        return rk::catalog::UncatalogNode(nodeName, text, g_db2Client);
+    });
+}
+
+RKDB2_API int RKDB2_CALL RkUncatalogDatabase(const char* alias, char* message, int messageSize)
+{
+    return rk::boundary::RunRequest(message, messageSize, [&](std::string& text) {
+        return rk::catalog::UncatalogDatabase(alias, text, g_db2Client);
+    });
+}
+
+RKDB2_API int RKDB2_CALL RkListNodes(RkNodeRecord* nodes, int capacity, int* count, char* message, int messageSize)
+{
+    return rk::boundary::RunRequest(message, messageSize, [&](std::string& text) {
+        return rk::catalog::ListNodes(nodes, capacity, count, text, g_db2Client);
+    });
+}
+
+RKDB2_API int RKDB2_CALL RkGetDatabaseRecord(RkDatabaseEntry* entry, RkDatabaseRecord* record)
+{
+    try {
+        if (record == nullptr || record->size < RKDB2_DATABASE_RECORD_SIZE)
+            return 0;
+        std::lock_guard<std::mutex> lock(g_directoryLock);
+        const CRkDatabaseEntry* own = g_databaseLists.FindEntry(entry);
+        if (own == nullptr)
+            return 0;
+        rk::directory::WriteDatabaseRecord(*own, *record);
+        return 1;
     } catch (...) {
         return 0;
     }

@@ -44,8 +44,10 @@ bool CatalogDatabase(const char* hostName, const char* databaseName, std::string
     const std::string node = NodeNameOf(host);
 
     CRkCatalogApi api(loader);
-    const bool ok = api.LoadLibraries(message) && api.CatalogTcpipNode(node, host, RKDB2_NODE_SERVICE, message) &&
-                    api.CatalogRemoteDatabase(database, node, message);
+    const bool ok =
+        api.LoadLibraries(message) && api.Steps().CatalogTcpipNode({node, host, RKDB2_NODE_SERVICE, {}}, message) &&
+        api.Steps().CatalogRemoteDatabase({database, database, node, {}, rk::db2::kAuthenticationNotSpecified, {}},
+                                          message);
     if (ok)
         message.clear();
     return ok;
@@ -61,8 +63,8 @@ bool UncatalogDatabase(const char* alias, const char* nodeName, std::string& mes
     const std::string node(nodeName);
 
     CRkCatalogApi api(loader);
-    const bool ok =
-        api.LoadLibraries(message) && api.UncatalogDatabase(aliasText, message) && api.UncatalogNode(node, message);
+    const bool ok = api.LoadLibraries(message) && api.Steps().UncatalogDatabase(aliasText, message) &&
+                    api.Steps().UncatalogNode(node, message);
     if (ok)
         message.clear();
     return ok;

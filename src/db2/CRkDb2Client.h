@@ -6,6 +6,8 @@
 #include "db2/CRkDb2CliLib.h"
 #include "db2/CRkDb2SysLib.h"
 
+#include <string>
+
 class CRkDb2Client {
 public:
     explicit CRkDb2Client(rk::platform::CRkLibraryLoader& loader)
@@ -18,6 +20,17 @@ public:
     // What a database list needs: db2app.dll, then, only if that loaded,
     // db2sys.dll. True when both are available.
     bool LoadDirectoryLibraries() { return m_db2AppLib.Load() && m_db2SysLib.Load(); }
+    // The same, naming the file that failed in `failedFile`.
+    bool LoadDirectoryLibraries(std::string& failedFile)
+    {
+        for (CRkDb2Lib* library : {static_cast<CRkDb2Lib*>(&m_db2AppLib), static_cast<CRkDb2Lib*>(&m_db2SysLib)}) {
+            if (!library->Load()) {
+                failedFile = library->FileName();
+                return false;
+            }
+        }
+        return true;
+    }
 
     // The entry points of db2app.dll and db2sys.dll, once
     // LoadDirectoryLibraries() returned true.

@@ -14,15 +14,15 @@ void PutText(unsigned char* record, bytes::Field field, const std::string& text)
 
 } // namespace
 
-TcpipNodeRecords MakeTcpipNodeRecords(const std::string& nodeName, const std::string& hostName,
-                                      const std::string& serviceName)
+TcpipNodeRecords MakeTcpipNodeRecords(const TcpipNodeSpec& node)
 {
     TcpipNodeRecords records;
     bytes::WriteU16(records.node.data(), nodestruct::kStructIdOffset, nodestruct::kStructId);
-    PutText(records.node.data(), nodestruct::kNodeName, nodeName);
-    records.node[nodestruct::kProtocolOffset] = nodestruct::kProtocolTcpip;
-    PutText(records.protocol.data(), tcpip::kHostName, hostName);
-    PutText(records.protocol.data(), tcpip::kServiceName, serviceName);
+    PutText(records.node.data(), nodestruct::kComment, node.comment);
+    PutText(records.node.data(), nodestruct::kNodeName, node.nodeName);
+    records.node[nodestruct::kProtocolOffset] = node.protocol;
+    PutText(records.protocol.data(), tcpip::kHostName, node.hostName);
+    PutText(records.protocol.data(), tcpip::kServiceName, node.serviceName);
     return records;
 }
 

@@ -10,16 +10,25 @@
 
 namespace rk::db2 {
 
+// A TCP/IP node as sqlectnd_api takes it: `protocol` is DB2's protocol byte
+// (TCP/IP, TCP/IPv4, TCP/IPv6, or their SSL protocols).
+struct TcpipNodeSpec {
+    std::string nodeName;
+    std::string hostName;
+    std::string serviceName;
+    std::string comment;
+    unsigned char protocol = protocol::kTcpip;
+};
+
 struct TcpipNodeRecords {
     std::array<unsigned char, nodestruct::kSize> node{};
     std::array<unsigned char, tcpip::kSize> protocol{};
 };
 
-// Structure id 0x0200, code page 0, empty comment, the node name and
-// protocol TCP/IP; then the host name and the service name. Each text goes
-// into its field zero-terminated; one too long for its field is cut so that
-// the terminator still fits (callers refuse such texts before this point).
-TcpipNodeRecords MakeTcpipNodeRecords(const std::string& nodeName, const std::string& hostName,
-                                      const std::string& serviceName);
+// Structure id 0x0200, code page 0, the comment, the node name and the
+// protocol; then the host name and the service name. Each text goes into
+// its field zero-terminated; one too long for its field is cut so that the
+// terminator still fits (callers refuse such texts before this point).
+TcpipNodeRecords MakeTcpipNodeRecords(const TcpipNodeSpec& node);
 
 } // namespace rk::db2

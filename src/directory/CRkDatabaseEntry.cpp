@@ -14,16 +14,24 @@ namespace {
 namespace dbinfo = rk::db2::dbinfo;
 namespace nodeinfo = rk::db2::nodeinfo;
 
-// The longest the fifteen texts can be together: the record's and the node
-// record's fields, an instance of at most a database name or the default
-// instance, and three code texts.
+// The longest the texts can be together: the record's and the node record's
+// fields, an instance of at most a database name or the default instance,
+// three code texts and the principal.
 constexpr std::size_t kMaxTextsLength =
     dbinfo::kAlias.width + 2 * dbinfo::kDatabaseName.width + dbinfo::kDrive.width + dbinfo::kInternalName.width +
     dbinfo::kNodeName.width + dbinfo::kDatabaseType.width + dbinfo::kComment.width + dbinfo::kAltHostName.width +
     dbinfo::kAltPortNumber.width + nodeinfo::kHostName.width + nodeinfo::kServiceName.width +
     rk::db2::kDefaultInstanceBufferSize + nodeinfo::kInstanceName.width + nodeinfo::kRemoteInstanceName.width +
-    3 * rk::directory::kMaxCodeTextLength;
+    3 * rk::directory::kMaxCodeTextLength + dbinfo::kDcePrincipal.width;
 static_assert(kMaxTextsLength <= UINT16_MAX, "the texts' ends fit 16 bits");
+
+// DB2 keeps a principal for DCE and Kerberos entries only.
+bool TakesPrincipal(std::uint16_t authentication)
+{
+    namespace a = rk::db2::authentication;
+    return authentication == a::kDce || authentication == a::kDceServerEncrypt || authentication == a::kKerberos ||
+           authentication == a::kKerberosServerEncrypt;
+}
 
 // A client fills its buffer for the whole directory when the scan opens, so
 // a record is seldom still in the cache when it is read, and its fields lie
@@ -67,8 +75,10 @@ std::unique_ptr<const CRkDatabaseEntry> CRkDatabaseEntry::Read(const unsigned ch
     texts[kDatabaseType] = TrimmedFieldView(record, dbinfo::kDatabaseType);
     texts[kComment] = TrimmedFieldView(record, dbinfo::kComment);
     texts[kEntryType] = rk::directory::EntryTypeText(record[dbinfo::kEntryTypeOffset]);
-    texts[kAuthentication] =
-        rk::directory::AuthenticationText(rk::bytes::ReadU16(record, dbinfo::kAuthenticationOffset));
+    const std::uint16_t authentication = rk::bytes::ReadU16(record, dbinfo::kAuthenticationOffset);
+    texts[kAuthentication] = rk::directory::AuthenticationText(authentication);
+    if (TakesPrincipal(authentication))
+        texts[kPrincipal] = TrimmedFieldView(record, dbinfo::kDcePrincipal);
     if (layout == DirectoryRecordLayout::kExtended) {
         texts[kAltHostName] = TrimmedFieldView(record, dbinfo::kAltHostName);
         texts[kAltPortNumber] = TrimmedFieldView(record, dbinfo::kAltPortNumber);
@@ -83,10 +93,13 @@ std::unique_ptr<const CRkDatabaseEntry> CRkDatabaseEntry::Read(const unsigned ch
     std::size_t total = 0;
     for (const std::string_view text : texts)
         total += text.size();
-    return std::unique_ptr<const CRkDatabaseEntry>(new (TextsSize{total}) CRkDatabaseEntry(texts));
+    return std::unique_ptr<const CRkDatabaseEntry>(
+        new (TextsSize{total}) CRkDatabaseEntry(texts, record[dbinfo::kEntryTypeOffset], authentication));
 }
 
-CRkDatabaseEntry::CRkDatabaseEntry(const std::string_view (&texts)[kTextCount]) noexcept
+CRkDatabaseEntry::CRkDatabaseEntry(const std::string_view (&texts)[kTextCount], unsigned char entryType,
+                                   std::uint16_t authentication) noexcept
+    : m_nAuthentication(authentication), m_nEntryType(entryType)
 {
     char* const block = reinterpret_cast<char*>(this + 1);
     std::size_t end = 0;
@@ -100,7 +113,8 @@ CRkDatabaseEntry::CRkDatabaseEntry(const std::string_view (&texts)[kTextCount]) 
 
 bool CRkDatabaseEntry::HasSameTexts(const CRkDatabaseEntry& other) const
 {
-    return std::memcmp(m_ends, other.m_ends, sizeof m_ends) == 0 &&
+    return m_nAuthentication == other.m_nAuthentication && m_nEntryType == other.m_nEntryType &&
+           std::memcmp(m_ends, other.m_ends, sizeof m_ends) == 0 &&
            std::memcmp(Texts(), other.Texts(), m_ends[kTextCount - 1]) == 0;
 }
 
@@ -111,5 +125,5 @@ std::size_t CRkDatabaseEntry::TextsHash() const
     std::size_t hash = std::hash<std::string_view>{}(std::string_view(Texts(), m_ends[kTextCount - 1]));
     for (const std::uint16_t end : m_ends)
         hash = hash * 31 + end;
-    return hash;
+    return (hash * 31 + m_nAuthentication) * 31 + m_nEntryType;
 }

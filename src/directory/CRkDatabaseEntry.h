@@ -24,7 +24,8 @@ struct RecordSpan {
 
 // The two spans of a record of `layout` that an entry reads: the basic
 // fields before the global database name, and from the node numbers to the
-// end of the layout's fields. Every other byte is left unread.
+// end of the layout's fields. Every other byte is left unread, but for the
+// principal of a DCE or Kerberos entry.
 std::array<RecordSpan, 2> FieldSpans(DirectoryRecordLayout layout);
 
 // One catalogued database, completed with the host, service, instance and
@@ -54,15 +55,22 @@ public:
     // The text of the field at `index` in the record's order, below 15.
     std::string_view TextAt(std::size_t index) const { return Text(static_cast<TextIndex>(index)); }
 
-    // Whether the fifteen texts equal `other`'s, and a hash of them: what a
-    // handle compares to reuse an entry it already holds.
+    // What the details record does not carry: the target principal of a
+    // DCE or Kerberos entry (empty for the others), and the codes behind the
+    // entry type's and the authentication's texts.
+    std::string_view Principal() const { return Text(kPrincipal); }
+    unsigned char EntryTypeCode() const { return m_nEntryType; }
+    std::uint16_t AuthenticationCode() const { return m_nAuthentication; }
+
+    // Whether the texts and codes equal `other`'s, and a hash of them: what
+    // a handle compares to reuse an entry it already holds.
     bool HasSameTexts(const CRkDatabaseEntry& other) const;
     std::size_t TextsHash() const;
 
 private:
-    // The texts in the record's order.
+    // The texts in the details record's order, then the principal.
 #define RK_DETAILS_TEXT_INDEX(field, Field, offset, label) k##Field,
-    enum TextIndex : unsigned { RKDB2_DETAILS_FIELDS(RK_DETAILS_TEXT_INDEX) kTextCount };
+    enum TextIndex : unsigned { RKDB2_DETAILS_FIELDS(RK_DETAILS_TEXT_INDEX) kPrincipal, kTextCount };
 #undef RK_DETAILS_TEXT_INDEX
 
     // The size of the texts an entry is allocated with, behind the object.
@@ -72,7 +80,8 @@ private:
     static void* operator new(std::size_t size, TextsSize texts) { return ::operator new(size + texts.bytes); }
     static void operator delete(void* memory, TextsSize) { ::operator delete(memory); }
 
-    explicit CRkDatabaseEntry(const std::string_view (&texts)[kTextCount]) noexcept;
+    CRkDatabaseEntry(const std::string_view (&texts)[kTextCount], unsigned char entryType,
+                     std::uint16_t authentication) noexcept;
 
     // The texts in TextIndex order, without terminators, right behind the
     // object; m_ends[i] is where text i ends.
@@ -86,6 +95,8 @@ private:
     // The fields the texts come from bound their total length far below
     // 65,535 bytes.
     std::uint16_t m_ends[kTextCount] = {};
+    std::uint16_t m_nAuthentication = 0;
+    unsigned char m_nEntryType = 0;
 };
 
 // The entries of a list handle, in the order the scans appended them.

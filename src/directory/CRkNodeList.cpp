@@ -5,7 +5,7 @@
 
 #include "db2/ByteLayout.h"
 #include "db2/CRkDb2AppLib.h"
-#include "directory/DirectoryScan.h"
+#include "directory/NodeDirectoryScan.h"
 
 namespace rk::directory {
 
@@ -38,28 +38,9 @@ bool CRkNodeList::LoadNodeDirectory(const CRkDb2AppLib& appLib, rk::db2::Sqlca& 
     NodeEntries loaded;
     loaded.push_back(std::make_unique<const CRkNodeEntry>(localRecord, defaultInstanceName));
 
-    unsigned short handle = 0;
-    unsigned short count = 0;
-    appLib.sqlenops_api(&handle, &count, &ca);
-    const std::int32_t openCode = Sqlcode(ca);
-    if (openCode == kSqlNodeDirectoryEmpty || openCode == kSqlNodeDirectoryNotFound) {
-        Replace(std::move(loaded));
-        return true;
-    }
-    if (openCode != 0)
-        return false;
-
-    const bool fetched = rk::directory::FetchAllAndClose(
-        ca, count,
-        [&](Sqlca& fetchCa) {
-            unsigned char* record = nullptr;
-            appLib.sqlengne_api(handle, &record, &fetchCa);
-            return static_cast<const unsigned char*>(record);
-        },
-        [&](const unsigned char* record) {
-            loaded.push_back(std::make_unique<const CRkNodeEntry>(record, defaultInstanceName));
-        },
-        [&](Sqlca& closeCa) { appLib.sqlencls_api(handle, &closeCa); });
+    const bool fetched = rk::directory::ScanNodeDirectory(appLib, ca, [&](const unsigned char* record) {
+        loaded.push_back(std::make_unique<const CRkNodeEntry>(record, defaultInstanceName));
+    });
     if (!fetched)
         return false;
     Replace(std::move(loaded));

@@ -1,0 +1,19 @@
+#pragma once
+// The records of the public header that carry directory entries to hosts:
+// RkNodeRecord from a node-info record, RkDatabaseRecord from a listed entry.
+
+#include "rkdb2rova.h"
+
+class CRkDatabaseEntry;
+
+namespace rk::directory {
+
+// Fills every field of `node` after its size from a node-info record
+// (sqleninfo): the texts trimmed as the listing trims them, a node listed
+// with one of DB2's SSL protocols as its TCP/IP protocol and security SSL.
+void ReadNodeRecord(const unsigned char* nodeInfoRecord, RkNodeRecord& node);
+
+// Fills every field of `record` after its size from the entry.
+void WriteDatabaseRecord(const CRkDatabaseEntry& entry, RkDatabaseRecord& record);
+
+} // namespace rk::directory
