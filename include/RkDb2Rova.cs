@@ -1,9 +1,10 @@
 // RkDb2Rova.cs - the .NET binding of RkDb2Rova.dll (RkDb2Rova.so natively).
 //
-// NativeMethods declares the eight exports as rkdb2rova.h does; the classes
-// below are the managed layer a host uses: DatabaseList for the listing,
-// DatabaseDetails for one database's record, Db2Client for cataloguing,
-// uncataloguing and the connection test. The process loads the library of its
+// NativeMethods declares the exports as rkdb2rova.h does; the classes below
+// are the managed layer a host uses: DatabaseList for the listing,
+// DatabaseDetails and DatabaseRecord for one database, NodeRecord for one
+// node, Db2Client for cataloguing, uncataloguing, the node directory and the
+// connection test. The process loads the library of its
 // own bitness (a 32-bit process the 32-bit DLL, a 64-bit process the 64-bit
 // one). Threads may list, catalog and uncatalog at once.
 
@@ -56,6 +57,63 @@ namespace RkDb2Rova
 
         [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
         public static extern int UncatalogDatabase(byte[] alias, byte[] nodeName, [Out] byte[] message, int messageSize);
+
+        // Version 0.2: records cross as byte arrays of their size, the size
+        // in their first four bytes.
+        public const int NodeRecordSize = 352;      // RKDB2_NODE_RECORD_SIZE
+        public const int DatabaseRecordSize = 1364; // RKDB2_DATABASE_RECORD_SIZE
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern int RkCatalogNode(byte[] node, [Out] byte[] message, int messageSize);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern int RkCatalogDatabaseAtNode(byte[] database, [Out] byte[] message, int messageSize);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern int RkSetAlternateServer(byte[] alias, byte[] hostName, byte[] portNumber,
+                                                      [Out] byte[] message, int messageSize);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern int RkUncatalogNode(byte[] nodeName, [Out] byte[] message, int messageSize);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern int RkUncatalogDatabase(byte[] alias, [Out] byte[] message, int messageSize);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern int RkListNodes([In, Out] byte[] nodes, int capacity, out int count, [Out] byte[] message,
+                                             int messageSize);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern int RkGetDatabaseRecord(IntPtr entry, [In, Out] byte[] record);
+    }
+
+    // A fixed record of the header, read and written by offset: texts end
+    // with a NUL inside their field, numbers are little-endian.
+    internal static class RecordBytes
+    {
+        public static byte[] New(int size)
+        {
+            var record = new byte[size];
+            BitConverter.GetBytes(size).CopyTo(record, 0);
+            return record;
+        }
+
+        public static void PutText(byte[] record, int offset, int size, string text)
+        {
+            byte[] bytes = AnsiText.Encoding.GetBytes(text ?? "");
+            Array.Copy(bytes, 0, record, offset, Math.Min(bytes.Length, size - 1));
+        }
+
+        public static void PutNumber(byte[] record, int offset, int value)
+        {
+            record[offset] = (byte)(value & 0xFF);
+            record[offset + 1] = (byte)((value >> 8) & 0xFF);
+        }
+
+        public static int Number(byte[] record, int offset)
+        {
+            return record[offset] | (record[offset + 1] << 8);
+        }
     }
 
     // The library's texts are bytes in the DB2 client's code page, which on
@@ -171,6 +229,119 @@ namespace RkDb2Rova
         public string Platform { get; }
     }
 
+    // One TCP/IP node (RkNodeRecord). Protocol is 3 (TCP/IP), 9 (TCP/IPv4) or
+    // 10 (TCP/IPv6), Security 0 (none) or 2 (SSL). RemoteInstance,
+    // SystemName and OsType come from the node directory; DB2's node catalog
+    // API cannot set them, so CatalogNode takes them empty.
+    public sealed class NodeRecord
+    {
+        private const int ProtocolOffset = 4, SecurityOffset = 6, OsTypeOffset = 8;
+        private const int NodeNameOffset = 10, NodeNameSize = 9;
+        private const int HostNameOffset = 19, HostNameSize = 256;
+        private const int ServiceNameOffset = 275, ServiceNameSize = 15;
+        private const int CommentOffset = 290, CommentSize = 31;
+        private const int RemoteInstanceOffset = 321, RemoteInstanceSize = 9;
+        private const int SystemNameOffset = 330, SystemNameSize = 22;
+
+        public string NodeName { get; set; } = "";
+        public string HostName { get; set; } = "";
+        public string ServiceName { get; set; } = NativeMethods.NodeService;
+        public int Protocol { get; set; } = 3;
+        public int Security { get; set; }
+        public string Comment { get; set; } = "";
+        public string RemoteInstance { get; set; } = "";
+        public string SystemName { get; set; } = "";
+        public int OsType { get; set; }
+
+        internal static NodeRecord Decode(byte[] bytes, int start)
+        {
+            var record = new byte[NativeMethods.NodeRecordSize];
+            Array.Copy(bytes, start, record, 0, record.Length);
+            return new NodeRecord {
+                Protocol = RecordBytes.Number(record, ProtocolOffset),
+                Security = RecordBytes.Number(record, SecurityOffset),
+                OsType = RecordBytes.Number(record, OsTypeOffset),
+                NodeName = AnsiText.Decode(record, NodeNameOffset, NodeNameSize),
+                HostName = AnsiText.Decode(record, HostNameOffset, HostNameSize),
+                ServiceName = AnsiText.Decode(record, ServiceNameOffset, ServiceNameSize),
+                Comment = AnsiText.Decode(record, CommentOffset, CommentSize),
+                RemoteInstance = AnsiText.Decode(record, RemoteInstanceOffset, RemoteInstanceSize),
+                SystemName = AnsiText.Decode(record, SystemNameOffset, SystemNameSize),
+            };
+        }
+
+        internal byte[] Encode()
+        {
+            byte[] record = RecordBytes.New(NativeMethods.NodeRecordSize);
+            RecordBytes.PutNumber(record, ProtocolOffset, Protocol);
+            RecordBytes.PutNumber(record, SecurityOffset, Security);
+            RecordBytes.PutNumber(record, OsTypeOffset, OsType);
+            RecordBytes.PutText(record, NodeNameOffset, NodeNameSize, NodeName);
+            RecordBytes.PutText(record, HostNameOffset, HostNameSize, HostName);
+            RecordBytes.PutText(record, ServiceNameOffset, ServiceNameSize, ServiceName);
+            RecordBytes.PutText(record, CommentOffset, CommentSize, Comment);
+            RecordBytes.PutText(record, RemoteInstanceOffset, RemoteInstanceSize, RemoteInstance);
+            RecordBytes.PutText(record, SystemNameOffset, SystemNameSize, SystemName);
+            return record;
+        }
+    }
+
+    // One database entry (RkDatabaseRecord). Authentication is DB2's code
+    // (255: not specified); Principal is a Kerberos entry's target principal.
+    // CatalogDatabaseAtNode catalogs a remote entry from all but EntryType and
+    // the alternate server, which SetAlternateServer sets.
+    public sealed class DatabaseRecord
+    {
+        private const int AuthenticationOffset = 4, EntryTypeOffset = 6;
+        private const int AliasOffset = 8, AliasSize = 9;
+        private const int DatabaseNameOffset = 17, DatabaseNameSize = 9;
+        private const int NodeNameOffset = 26, NodeNameSize = 9;
+        private const int CommentOffset = 35, CommentSize = 31;
+        private const int PrincipalOffset = 66, PrincipalSize = 1025;
+        private const int AltHostNameOffset = 1091, AltHostNameSize = 256;
+        private const int AltPortNumberOffset = 1347, AltPortNumberSize = 15;
+
+        public string Alias { get; set; } = "";
+        public string DatabaseName { get; set; } = "";
+        public string NodeName { get; set; } = "";
+        public int Authentication { get; set; } = 255;
+        public string Principal { get; set; } = "";
+        public string Comment { get; set; } = "";
+        public char EntryType { get; set; } = '1';
+        public string AltHostName { get; set; } = "";
+        public string AltPortNumber { get; set; } = "";
+
+        internal static DatabaseRecord Decode(byte[] record)
+        {
+            return new DatabaseRecord {
+                Authentication = RecordBytes.Number(record, AuthenticationOffset),
+                EntryType = (char)record[EntryTypeOffset],
+                Alias = AnsiText.Decode(record, AliasOffset, AliasSize),
+                DatabaseName = AnsiText.Decode(record, DatabaseNameOffset, DatabaseNameSize),
+                NodeName = AnsiText.Decode(record, NodeNameOffset, NodeNameSize),
+                Comment = AnsiText.Decode(record, CommentOffset, CommentSize),
+                Principal = AnsiText.Decode(record, PrincipalOffset, PrincipalSize),
+                AltHostName = AnsiText.Decode(record, AltHostNameOffset, AltHostNameSize),
+                AltPortNumber = AnsiText.Decode(record, AltPortNumberOffset, AltPortNumberSize),
+            };
+        }
+
+        internal byte[] Encode()
+        {
+            byte[] record = RecordBytes.New(NativeMethods.DatabaseRecordSize);
+            RecordBytes.PutNumber(record, AuthenticationOffset, Authentication);
+            record[EntryTypeOffset] = (byte)EntryType;
+            RecordBytes.PutText(record, AliasOffset, AliasSize, Alias);
+            RecordBytes.PutText(record, DatabaseNameOffset, DatabaseNameSize, DatabaseName);
+            RecordBytes.PutText(record, NodeNameOffset, NodeNameSize, NodeName);
+            RecordBytes.PutText(record, CommentOffset, CommentSize, Comment);
+            RecordBytes.PutText(record, PrincipalOffset, PrincipalSize, Principal);
+            RecordBytes.PutText(record, AltHostNameOffset, AltHostNameSize, AltHostName);
+            RecordBytes.PutText(record, AltPortNumberOffset, AltPortNumberSize, AltPortNumber);
+            return record;
+        }
+    }
+
     // A list handle of the library. No export releases a handle: the library
     // keeps it, and every entry it handed out, until the library is unloaded,
     // which for a .NET host means the end of the process. So this class is not
@@ -188,6 +359,7 @@ namespace RkDb2Rova
         {
             m_handle = handle;
             Databases = new DatabaseDetails[0];
+            Records = new DatabaseRecord[0];
         }
 
         // A new handle, or null when the DB2 client (db2app and db2sys)
@@ -199,8 +371,10 @@ namespace RkDb2Rova
             return handle == IntPtr.Zero ? null : new DatabaseList(handle);
         }
 
-        // The databases of the latest successful population, in directory order.
+        // The databases of the latest successful population, in directory
+        // order, and their records (authentication code, principal, ...).
         public IReadOnlyList<DatabaseDetails> Databases { get; private set; }
+        public IReadOnlyList<DatabaseRecord> Records { get; private set; }
 
         // Reads the node and database directories. True with Databases
         // replaced; false when a DB2 call failed, with Databases as it was and
@@ -212,12 +386,17 @@ namespace RkDb2Rova
                 if (NativeMethods.CRkDatabaseListPopulate(m_handle, out entry) != 1)
                     return false;
                 var databases = new List<DatabaseDetails>();
+                var records = new List<DatabaseRecord>();
                 for (; entry != IntPtr.Zero; entry = NativeMethods.CRkDatabaseListNext(m_handle)) {
-                    var record = new byte[NativeMethods.DetailsSize];
-                    NativeMethods.GetDatabaseDetails(entry, record);
-                    databases.Add(new DatabaseDetails(record));
+                    var details = new byte[NativeMethods.DetailsSize];
+                    NativeMethods.GetDatabaseDetails(entry, details);
+                    databases.Add(new DatabaseDetails(details));
+                    byte[] record = RecordBytes.New(NativeMethods.DatabaseRecordSize);
+                    NativeMethods.RkGetDatabaseRecord(entry, record);
+                    records.Add(DatabaseRecord.Decode(record));
                 }
                 Databases = databases;
+                Records = records;
                 return true;
             }
         }
@@ -296,6 +475,72 @@ namespace RkDb2Rova
             var message = new byte[NativeMethods.MessageSize];
             int code = NativeMethods.UncatalogDatabase(AnsiText.Encode(alias), AnsiText.Encode(nodeName), message,
                                                        message.Length);
+            return new Db2Result(code, AnsiText.Decode(message));
+        }
+
+        // A TCP/IP node with its protocol, security and comment.
+        public static Db2Result CatalogNode(NodeRecord node)
+        {
+            return Call((message, size) => NativeMethods.RkCatalogNode(node.Encode(), message, size));
+        }
+
+        // A remote database at its node, with its authentication, principal
+        // and comment.
+        public static Db2Result CatalogDatabaseAtNode(DatabaseRecord database)
+        {
+            return Call((message, size) => NativeMethods.RkCatalogDatabaseAtNode(database.Encode(), message, size));
+        }
+
+        // Sets the alternate server, or clears it when hostName is null or
+        // empty (a client instance ignores it: SQL1889W).
+        public static Db2Result SetAlternateServer(string alias, string hostName, string portNumber)
+        {
+            bool clear = string.IsNullOrEmpty(hostName);
+            return Call((message, size) => NativeMethods.RkSetAlternateServer(
+                            AnsiText.Encode(alias), clear ? null : AnsiText.Encode(hostName),
+                            clear ? null : AnsiText.Encode(portNumber), message, size));
+        }
+
+        public static Db2Result UncatalogNode(string nodeName)
+        {
+            return Call((message, size) => NativeMethods.RkUncatalogNode(AnsiText.Encode(nodeName), message, size));
+        }
+
+        public static Db2Result UncatalogDatabase(string alias)
+        {
+            return Call((message, size) => NativeMethods.RkUncatalogDatabase(AnsiText.Encode(alias), message, size));
+        }
+
+        // The node directory, in directory order; null with the failure in
+        // `result` when it cannot be read.
+        public static IReadOnlyList<NodeRecord> ListNodes(out Db2Result result)
+        {
+            var message = new byte[NativeMethods.MessageSize];
+            int count;
+            byte[] nodes = null;
+            for (int capacity = 0;;) {
+                nodes = new byte[Math.Max(capacity, 1) * NativeMethods.NodeRecordSize];
+                BitConverter.GetBytes(NativeMethods.NodeRecordSize).CopyTo(nodes, 0);
+                int code = NativeMethods.RkListNodes(nodes, capacity, out count, message, message.Length);
+                if (code != 1) {
+                    result = new Db2Result(code, AnsiText.Decode(message));
+                    return null;
+                }
+                if (count <= capacity)
+                    break;
+                capacity = count;
+            }
+            var list = new List<NodeRecord>();
+            for (int i = 0; i < count; ++i)
+                list.Add(NodeRecord.Decode(nodes, i * NativeMethods.NodeRecordSize));
+            result = new Db2Result(1, "");
+            return list;
+        }
+
+        private static Db2Result Call(Func<byte[], int, int> call)
+        {
+            var message = new byte[NativeMethods.MessageSize];
+            int code = call(message, message.Length);
             return new Db2Result(code, AnsiText.Decode(message));
         }
 

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,7 +25,9 @@ std::string ExecutableDir()
     return slash == std::string::npos ? std::string(".") : full.substr(0, slash);
 }
 
-int RunProcess(const std::string& program, const std::vector<std::string>& args)
+namespace {
+
+int Spawn(const std::string& program, const std::vector<std::string>& args, const posix_spawn_file_actions_t* actions)
 {
     std::vector<std::string> arguments = args;
     arguments.insert(arguments.begin(), program);
@@ -34,12 +37,32 @@ int RunProcess(const std::string& program, const std::vector<std::string>& args)
     argv.push_back(nullptr);
     pid_t pid = 0;
     int status = 0;
-    if (::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
+    if (::posix_spawn(&pid, program.c_str(), actions, nullptr, argv.data(), environ) != 0)
         return -1;
     while (::waitpid(pid, &status, 0) < 0)
         if (errno != EINTR)
             return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
+int RunProcess(const std::string& program, const std::vector<std::string>& args)
+{
+    return Spawn(program, args, nullptr);
+}
+
+int RunProcess(const std::string& program, const std::vector<std::string>& args, const std::string& outputPath)
+{
+    posix_spawn_file_actions_t actions;
+    if (::posix_spawn_file_actions_init(&actions) != 0)
+        return -1;
+    int result = -1;
+    if (::posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644) == 0 &&
+        ::posix_spawn_file_actions_adddup2(&actions, 1, 2) == 0)
+        result = Spawn(program, args, &actions);
+    ::posix_spawn_file_actions_destroy(&actions);
+    return result;
 }
 
 } // namespace rk::os

@@ -31,4 +31,34 @@ int RunProcess(const std::string& program, const std::vector<std::string>& args)
     return static_cast<int>(::_spawnv(_P_WAIT, program.c_str(), argv.data()));
 }
 
+int RunProcess(const std::string& program, const std::vector<std::string>& args, const std::string& outputPath)
+{
+    std::string commandLine = "\"" + program + "\"";
+    for (const auto& arg : args)
+        commandLine += " \"" + arg + "\"";
+    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+    const HANDLE output = ::CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                        &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (output == INVALID_HANDLE_VALUE)
+        return -1;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = output;
+    startup.hStdError = output;
+    PROCESS_INFORMATION process = {};
+    const BOOL started = ::CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                          &startup, &process);
+    ::CloseHandle(output);
+    if (!started)
+        return -1;
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD exitCode = 0;
+    const BOOL got = ::GetExitCodeProcess(process.hProcess, &exitCode);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return got ? static_cast<int>(exitCode) : -1;
+}
+
 } // namespace rk::os

@@ -12,6 +12,17 @@ expected=$(sort -n "$list")
 count=$(wc -l <<<"$expected")
 [ "$count" -ge 1 ] || { echo "FAIL: $list lists no exports" >&2; exit 1; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# The first eight exports and their ordinals are a contract hosts link
+# against: whatever the list becomes, they stay.
+original="1 CRkDatabaseListGetError
+2 CRkDatabaseListNew
+3 CRkDatabaseListNext
+4 CRkDatabaseListPopulate
+5 CatalogDatabase
+6 GetDatabaseDetails
+7 RkConnect
+8 UncatalogDatabase"
+[ "$(head -8 <<<"$expected")" = "$original" ] || fail "ordinals 1-8 are not the original eight exports"
 
 if [ "$flavour" = win32 ] || [ "$flavour" = win64 ]; then
   dump=$("$tool" -p "$file")

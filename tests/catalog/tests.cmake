@@ -6,7 +6,7 @@ rk_test_cases(catalog_unit_tests CLIENT no-client)
 
 # The catalog exports end to end against the stand-in, the node directory
 # read back from its store; rkdb2 runs as a second and third process.
-rk_test_program(catalog_tests ${CMAKE_CURRENT_LIST_DIR}/CatalogTest.cpp)
+rk_test_program(catalog_tests ${CMAKE_CURRENT_LIST_DIR}/CatalogTest.cpp ${CMAKE_CURRENT_LIST_DIR}/CatalogRequestsTest.cpp)
 target_link_libraries(catalog_tests PRIVATE rksim_store)
 add_dependencies(catalog_tests rkdb2)
 rk_test_cases(catalog_tests CLIENT sim FILTER "-*.Concurrent*")

@@ -3,6 +3,15 @@
 //   list                    the catalogued databases, as rkdb2 list --json
 //   catalog HOST DATABASE   {"code": N, "message": "..."}
 //   uncatalog ALIAS NODE    the same
+//   nodes                   the node directory: name, host, service,
+//                           protocol, security, comment
+//   records                 each database's alias, authentication, principal
+//                           and alternate server
+//   catalog-node NAME HOST SERVICE PROTOCOL SECURITY COMMENT
+//   catalog-database ALIAS DATABASE NODE AUTHENTICATION PRINCIPAL
+//   alternate ALIAS HOST PORT
+//   uncatalog-node NAME, uncatalog-database ALIAS
+//                           {"code": N, "message": "..."}
 // A listing that fails prints the error text on stderr and exits with 1; no
 // list handle (no DB2 client) exits with 3.
 
@@ -75,15 +84,64 @@ static class BindingProbe
         return 0;
     }
 
+    static int Nodes()
+    {
+        Db2Result result;
+        IReadOnlyList<NodeRecord> nodes = Db2Client.ListNodes(out result);
+        if (nodes == null) {
+            Console.Error.WriteLine(result.Message);
+            return 1;
+        }
+        Console.WriteLine("[" + string.Join(",", nodes.Select(n => "\n  " + Json(new[] {
+            Field("name", n.NodeName), Field("host", n.HostName), Field("service", n.ServiceName),
+            Field("protocol", n.Protocol.ToString()), Field("security", n.Security.ToString()),
+            Field("comment", n.Comment),
+        }))) + "\n]");
+        return 0;
+    }
+
+    static int Records()
+    {
+        DatabaseList list = DatabaseList.Create();
+        if (list == null || !list.Populate())
+            return 1;
+        Console.WriteLine("[" + string.Join(",", list.Records.Select(r => "\n  " + Json(new[] {
+            Field("alias", r.Alias), Field("authentication", r.Authentication.ToString()),
+            Field("principal", r.Principal), Field("altHostName", r.AltHostName),
+            Field("altPortNumber", r.AltPortNumber),
+        }))) + "\n]");
+        return 0;
+    }
+
     static int Main(string[] args)
     {
+        if (args.Length == 1 && args[0] == "nodes")
+            return Nodes();
+        if (args.Length == 1 && args[0] == "records")
+            return Records();
+        if (args.Length == 7 && args[0] == "catalog-node")
+            return Print(Db2Client.CatalogNode(new NodeRecord {
+                NodeName = args[1], HostName = args[2], ServiceName = args[3], Protocol = int.Parse(args[4]),
+                Security = int.Parse(args[5]), Comment = args[6],
+            }));
+        if (args.Length == 6 && args[0] == "catalog-database")
+            return Print(Db2Client.CatalogDatabaseAtNode(new DatabaseRecord {
+                Alias = args[1], DatabaseName = args[2], NodeName = args[3], Authentication = int.Parse(args[4]),
+                Principal = args[5],
+            }));
+        if (args.Length == 4 && args[0] == "alternate")
+            return Print(Db2Client.SetAlternateServer(args[1], args[2], args[3]));
+        if (args.Length == 2 && args[0] == "uncatalog-node")
+            return Print(Db2Client.UncatalogNode(args[1]));
+        if (args.Length == 2 && args[0] == "uncatalog-database")
+            return Print(Db2Client.UncatalogDatabase(args[1]));
         if (args.Length == 1 && args[0] == "list")
             return List();
         if (args.Length == 3 && args[0] == "catalog")
             return Print(Db2Client.Catalog(args[1], args[2]));
         if (args.Length == 3 && args[0] == "uncatalog")
             return Print(Db2Client.Uncatalog(args[1], args[2]));
-        Console.Error.WriteLine("usage: BindingProbe.exe list | catalog HOST DATABASE | uncatalog ALIAS NODE");
+        Console.Error.WriteLine("usage: BindingProbe.exe list | nodes | records | catalog HOST DATABASE | ...");
         return 2;
     }
 }

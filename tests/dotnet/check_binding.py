@@ -5,6 +5,9 @@
             binding, and an uncatalog of an unknown alias fails with DB2's text
   failures  a damaged store gives the binding DB2's error text; without the
             DB2 client the binding gets no list handle
+  catalogue an SSL IPv6 node and a Kerberos database with an alternate server
+            catalogued through the binding's records read back as rkdb2
+            export --format json gives them, and uncatalogued alone
 
 usage: check_binding.py CHECK MONO PROBE_EXE RKDB2 STORE DAMAGED_STORE LIBRARY_DIR SIM_DIR
 """
@@ -98,7 +101,29 @@ def check_failures(store):
     expect(no_client.returncode == 3, f"no DB2 client: exit {no_client.returncode}, {no_client.stderr!r}")
 
 
-CHECKS = {"listing": check_listing, "catalog": check_catalog, "failures": check_failures}
+def check_catalogue(store):
+    results = [binding(store, "catalog-node", "DB2SSL6", "ssl.example.com", "50443", "10", "2", "TLS"),
+               binding(store, "catalog-database", "KRB", "KRBDB", "DB2SSL6", "7", "db2/ssl@EXAMPLE.COM"),
+               binding(store, "alternate", "KRB", "standby.example.com", "50444")]
+    expect(all(r == {"code": 1, "message": ""} for r in results), f"catalogued through the binding: {results}")
+    exported = json_output([RKDB2, "export", "--format", "json"], store)
+    protocols = {"TCPIP": "3", "TCPIP4": "9", "TCPIP6": "10"}
+    securities = {"NONE": "0", "SSL": "2"}
+    expected_nodes = [{"name": n["name"], "host": n["host"], "service": n["service"],
+                       "protocol": protocols[n["protocol"]], "security": securities[n["security"]],
+                       "comment": n["comment"]} for n in exported["nodes"]]
+    nodes = binding(store, "nodes")
+    expect(nodes == expected_nodes, f"the binding's nodes\n{nodes}\nrkdb2 exports\n{expected_nodes}")
+    krb = [r for r in binding(store, "records") if r["alias"] == "KRB"]
+    expect(krb == [{"alias": "KRB", "authentication": "7", "principal": "db2/ssl@EXAMPLE.COM",
+                    "altHostName": "standby.example.com", "altPortNumber": "50444"}], f"the Kerberos record: {krb}")
+    removed = [binding(store, "uncatalog-database", "KRB"), binding(store, "uncatalog-node", "DB2SSL6")]
+    expect(all(r == {"code": 1, "message": ""} for r in removed), f"uncatalogued alone: {removed}")
+    expect(not [n for n in binding(store, "nodes") if n["name"] == "DB2SSL6"], "the node stays after its uncatalog")
+
+
+CHECKS = {"listing": check_listing, "catalog": check_catalog, "failures": check_failures,
+          "catalogue": check_catalogue}
 
 with tempfile.TemporaryDirectory() as scratch:
     CHECKS[CHECK](copied_store(scratch))

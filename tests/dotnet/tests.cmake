@@ -1,5 +1,6 @@
 # The .NET binding (include/RkDb2Rova.cs) under Mono, against rkdb2: the
-# listing, a catalog and an uncatalog, and the failures a host meets. Native
+# listing, a catalog and an uncatalog, the catalogue records of version 0.2,
+# and the failures a host meets. Native
 # flavour only: Mono loads RkDb2Rova.so; a sanitizer's runtime would have to
 # come before Mono's, and the flavours with a program list run none of these.
 find_program(RK_MCS mcs)
@@ -22,7 +23,7 @@ add_custom_target(dotnet_binding_probe ALL DEPENDS ${dotnet_probe})
 
 # Mono finds RkDb2Rova.so (through the probe's dllmap), and the library the
 # stand-in, on LD_LIBRARY_PATH, which the check sets for each process.
-foreach(check IN ITEMS listing catalog failures)
+foreach(check IN ITEMS listing catalog failures catalogue)
   add_test(NAME dotnet/${check}
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/check_binding.py ${check} ${RK_MONO} ${dotnet_probe}
       $<TARGET_FILE:rkdb2> ${PROJECT_SOURCE_DIR}/tests/directory/rkdb2-store

@@ -9,5 +9,8 @@ namespace rk::test {
 // own, with `args` (no quotes in them), the test case's DB2 client and this
 // process's environment, and waits for it: its exit code, or -1.
 int RunRkdb2(std::vector<std::string> args);
+// The same, with what rkdb2 wrote to its standard output and error in
+// `output`.
+int RunRkdb2(std::vector<std::string> args, std::string& output);
 
 } // namespace rk::test

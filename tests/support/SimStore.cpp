@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
+#include <utility>
 
 #include "TestEnv.h"
 #include "TestPaths.h"
@@ -9,7 +11,9 @@
 
 namespace rk::test {
 
-SimStore::SimStore() : m_dir(TemporaryPath("rkdb2-store"))
+SimStore::SimStore() : SimStore(TemporaryPath("rkdb2-store")) { }
+
+SimStore::SimStore(std::string dir) : m_dir(std::move(dir))
 {
     os::MakeDirectory(m_dir);
     os::SetEnv("RKDB2_SIM_HOME", m_dir);
@@ -26,13 +30,23 @@ SimStore::~SimStore()
 void SimStore::WriteNodes(const std::vector<StoreNode>& nodes)
 {
     std::ofstream file(m_dir + "/nodes.txt", std::ios::binary | std::ios::trunc);
-    for (const auto& node : nodes)
+    for (const auto& node : nodes) {
         file << "[node " << node.name << "]\n"
              << "host = " << node.host << "\n"
              << "service = " << node.service << "\n"
              << "instance = " << node.instance << "\n"
              << "remote_instance = " << node.remoteInstance << "\n"
-             << "os_type = " << node.osType << "\n\n";
+             << "os_type = " << node.osType << "\n";
+        if (node.protocol != 3)
+            file << "protocol = " << node.protocol << "\n";
+        if (node.security != 0)
+            file << "security = " << node.security << "\n";
+        if (!node.comment.empty())
+            file << "comment = " << node.comment << "\n";
+        if (!node.system.empty())
+            file << "system = " << node.system << "\n";
+        file << "\n";
+    }
 }
 
 void SimStore::WriteDatabases(const std::vector<StoreDatabase>& databases)
@@ -50,7 +64,19 @@ void SimStore::WriteDatabases(const std::vector<StoreDatabase>& databases)
              << "authentication = " << database.authentication << "\n"
              << "catalog_node_number = " << database.catalogNodeNumber << "\n"
              << "alt_host = " << database.altHost << "\n"
-             << "alt_port = " << database.altPort << "\n\n";
+             << "alt_port = " << database.altPort << "\n"
+             << (database.principal.empty() ? "" : "principal = " + database.principal + "\n") << "\n";
+}
+
+std::string SimStore::Bytes() const
+{
+    std::string bytes;
+    for (const char* name : {"/nodes.txt", "/databases.txt"}) {
+        std::ifstream file(m_dir + name, std::ios::binary);
+        bytes.append(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        bytes += '\0';
+    }
+    return bytes;
 }
 
 void SimStore::RemoveNodes() { std::remove((m_dir + "/nodes.txt").c_str()); }

@@ -14,6 +14,11 @@ struct StoreNode {
     std::string instance{};
     std::string remoteInstance{};
     int osType = 18;
+    // Written only when set, as a store of an earlier version lacks them.
+    int protocol = 3;
+    int security = 0;
+    std::string comment{};
+    std::string system{};
 };
 
 struct StoreDatabase {
@@ -29,12 +34,15 @@ struct StoreDatabase {
     int catalogNodeNumber = 0;
     std::string altHost{};
     std::string altPort{};
+    std::string principal{}; // written only when set
 };
 
 class SimStore {
 public:
     // Creates the directory (with neither file) and points RKDB2_SIM_HOME at it.
     SimStore();
+    // A store in `dir`, which RKDB2_SIM_HOME then names.
+    explicit SimStore(std::string dir);
     ~SimStore();
     SimStore(const SimStore&) = delete;
     SimStore& operator=(const SimStore&) = delete;
@@ -45,6 +53,9 @@ public:
     // No file: the directory is missing.
     void RemoveNodes();
     void RemoveDatabases();
+    const std::string& Directory() const { return m_dir; }
+    // The two files' bytes, "" for a missing one.
+    std::string Bytes() const;
 
 private:
     std::string m_dir;

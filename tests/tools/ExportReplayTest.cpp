@@ -64,8 +64,11 @@ const std::map<std::string, int> kAuthentications = {{"SERVER", 0},
                                                      {"KRB_SERVER_ENCRYPT", 8},
                                                      {"GSSPLUGIN", 9},
                                                      {"GSS_SERVER_ENCRYPT", 10},
+                                                     {"KERBEROS", 7},
                                                      {"DATA_ENCRYPT", 11},
-                                                     {"DATA_ENCRYPT_CMP", 12}};
+                                                     {"DATA_ENCRYPT_CMP", 12},
+                                                     {"SERVER_ENCRYPT_AES", 13}};
+const std::map<std::string, int> kProtocols = {{"TCPIP", 3}, {"TCPIP4", 9}, {"TCPIP6", 10}};
 
 struct Replay {
     std::vector<StoreNode> nodes;
@@ -87,12 +90,16 @@ Replay ReadScript(const std::string& path)
         }
         const auto words = Words(line.substr(0, line.size() - 1));
         const std::string start = words.size() >= 3 ? words[0] + " " + words[1] + " " + words[2] : line;
-        if (start == "CATALOG TCPIP NODE") {
+        if (words.size() >= 4 && words[0] == "CATALOG" && kProtocols.count(words[1]) != 0 && words[2] == "NODE") {
             StoreNode node;
+            node.protocol = kProtocols.at(words[1]);
             node.name = words[3];
             node.host = After(words, "REMOTE");
             node.service = After(words, "SERVER");
+            node.security = After(words, "SECURITY") == "SSL" ? 2 : 0;
             node.remoteInstance = After(words, "REMOTE_INSTANCE");
+            node.system = After(words, "SYSTEM");
+            node.comment = After(words, "WITH");
             const std::string osType = After(words, "OSTYPE");
             node.osType = osType.empty() ? 0 : kOsTypes.at(osType);
             replay.nodes.push_back(node);
@@ -102,6 +109,7 @@ Replay ReadScript(const std::string& path)
             database.alias = After(words, "AS");
             database.node = After(words, "NODE");
             database.comment = After(words, "WITH");
+            database.principal = After(words, "PRINCIPAL");
             const std::string authentication = After(words, "AUTHENTICATION");
             database.authentication = authentication.empty() ? 255 : kAuthentications.at(authentication);
             replay.databases.push_back(database);
@@ -158,10 +166,11 @@ TEST_F(ExportReplay, RemoteEntriesComeBackEqualAndTheOthersAreLeftOut)
 {
     store.WriteNodes({
         {"DB2LNX", "db2lnx.example.com", "50000", "", "DB2INST1", 18},
-        {"DB2AIX", "10.1.2.3", "db2c_prod", "PRODINST", "", 4},
+        {"DB2AIX", "10.1.2.3", "db2c_prod", "", "PRODINST", 4},
         {"DB2ZOS", "zos.example.com", "446", "", "", 8},
         {"NOTYPE", "plain.example.com", "50002", "", "", 0},
         {"OTHER", "other.example.com", "50003", "", "INST2", 29}, // Linux/X8664: no OSTYPE keyword
+        {"DB2SSL", "ssl.example.com", "50443", "", "", 18, 10, 2, "TLS node", "SSLSYS"},
     });
     store.WriteDatabases({
         {"SALES", "SALES", "DB2LNX", "", "", "9.07", "Sales, on Linux", '1', 0, 0, "standby.example.com", "50010"},
@@ -171,14 +180,19 @@ TEST_F(ExportReplay, RemoteEntriesComeBackEqualAndTheOthersAreLeftOut)
         {"OTHERDB", "OTHERDB", "OTHER", "", "", "9.07", "", '1', 12, 0, "", ""},
         {"LOCALDB", "LOCALDB", "", "C:", "SQL00001", "9.07", "", '0', 0, 0, "", ""},
         {"ORPHAN", "ORPHAN", "NOSUCH", "", "", "9.07", "", '1', 0, 0, "", ""},
-        {"KRB", "KRB", "DB2LNX", "", "", "9.07", "", '1', 7, 0, "", ""}, // needs a principal
+        {"KRB", "KRB", "DB2SSL", "", "", "9.07", "", '1', 7, 0, "", "", "db2/ssl.example.com@EXAMPLE.COM"},
+        {"AES", "AES", "DB2SSL", "", "", "9.07", "", '1', 13, 0, "", ""},
     });
     const auto original = Listing();
-    ASSERT_EQ(8u, original.size()) << original.begin()->second;
+    ASSERT_EQ(9u, original.size()) << original.begin()->second;
 
     const Replay replay = Export();
     EXPECT_EQ("", replay.unknown);
-    EXPECT_EQ(5u, replay.nodes.size()) << "each node once, also when two databases are catalogued at it";
+    ASSERT_EQ(6u, replay.nodes.size()) << "each node once, also when two databases are catalogued at it";
+    const StoreNode& ssl = replay.nodes[5];
+    EXPECT_EQ("DB2SSL|10|2|TLS node|SSLSYS", ssl.name + "|" + std::to_string(ssl.protocol) + "|" +
+                                                 std::to_string(ssl.security) + "|" + ssl.comment + "|" + ssl.system);
+    EXPECT_EQ("db2/ssl.example.com@EXAMPLE.COM", replay.databases.at(5).principal);
     store.WriteNodes(replay.nodes);
     store.WriteDatabases(replay.databases);
     auto replayed = Listing();
@@ -188,7 +202,7 @@ TEST_F(ExportReplay, RemoteEntriesComeBackEqualAndTheOthersAreLeftOut)
     std::string& other = expected.at("OTHERDB");
     other.replace(other.find(x8664), x8664.size(), "|UNKNOWN|");
 
-    for (const char* alias : {"LOCALDB", "ORPHAN", "KRB"}) {
+    for (const char* alias : {"LOCALDB", "ORPHAN"}) {
         EXPECT_EQ(0u, replayed.count(alias)) << alias << " is left out";
         replayed[alias] = original.at(alias);
     }

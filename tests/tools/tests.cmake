@@ -1,7 +1,7 @@
 # rkdb2's own commands: export replayed into a fresh store, CSV read back as
 # the JSON, status, version and each command's help.
 
-rk_test_program(rkdb2_tests ${CMAKE_CURRENT_LIST_DIR}/ExportReplayTest.cpp)
+rk_test_program(rkdb2_tests ${CMAKE_CURRENT_LIST_DIR}/ExportReplayTest.cpp ${CMAKE_CURRENT_LIST_DIR}/ApplyTest.cpp)
 add_dependencies(rkdb2_tests rkdb2)
 rk_test_cases(rkdb2_tests CLIENT sim)
 
@@ -51,7 +51,8 @@ if(RK_WINDOWS)
 endif()
 set_tests_properties(tools/rkdb2_version PROPERTIES
   PASS_REGULAR_EXPRESSION "^rkdb2 ${version} \\((32|64)-bit\\)\r?\nRkDb2Rova ${library_version} \\([^\n]+RkDb2Rova\\.(dll|so)\\)")
-foreach(command IN ITEMS catalog uncatalog connect export list show status)
+foreach(command IN ITEMS catalog uncatalog catalog-node catalog-database uncatalog-node uncatalog-database apply connect
+                export list show status)
   add_test(NAME tools/rkdb2_help_${command} COMMAND rkdb2 help ${command})
   set_tests_properties(tools/rkdb2_help_${command} PROPERTIES
     PASS_REGULAR_EXPRESSION "Usage: rkdb2 ${command}.*Exit codes:\r?\n  0  .*\r?\n  1  .*\r?\n  2  wrong arguments")

@@ -9,10 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "CatalogExport.h"
+#include "CatalogueExport.h"
 #include "Command.h"
-#include "DatabaseListing.h"
-#include "DefaultInstance.h"
 
 namespace {
 
@@ -44,7 +42,7 @@ bool WriteOut(const std::string& text, const std::string& outputPath, std::strin
 class ExportCommand final : public rkdb2::Command {
 public:
     const char* Name() const override { return "export"; }
-    const char* Summary() const override { return "the remote entries as a DB2 command-line script (or JSON)"; }
+    const char* Summary() const override { return "the catalogue as a DB2 command-line script (or JSON for apply)"; }
     const char* SuccessMeaning() const override { return "the script (or JSON) is written"; }
     const char* FailureMeaning() const override
     {
@@ -57,23 +55,24 @@ public:
             ->check(CLI::IsMember({"clp", "json"}))
             ->capture_default_str();
         command.add_option("--output", m_output, "write to FILE instead of standard output")->type_name("FILE");
-        command.footer("The script catalogs each TCP/IP node of a remote database (CATALOG TCPIP NODE), then "
-                       "each remote database (CATALOG DATABASE) and its alternate server. Local databases and "
-                       "databases whose node is not catalogued are left out, with comments saying why.");
+        command.footer("The script catalogs every TCP/IP node (CATALOG TCPIP NODE, TCPIP4 or TCPIP6, with its "
+                       "security, remote instance, system, OS type and comment), then each remote database "
+                       "(CATALOG DATABASE, with its authentication, principal and comment) and its alternate "
+                       "server. Local databases and databases whose node is not catalogued are left out, with "
+                       "comments saying why. `rkdb2 apply` reads the JSON back.");
     }
     int Run(rk::host::HostLibrary& library) override
     {
-        std::vector<rkdb2::DatabaseFields> listing;
+        rkdb2::Catalogue catalogue;
         std::string error;
-        if (!rkdb2::ListDatabases(library, listing, error)) {
-            std::fprintf(stderr, "rkdb2: cannot list the databases:\n%s\n", error.c_str());
+        if (!rkdb2::ReadCatalogue(library, catalogue, error)) {
+            std::fprintf(stderr, "rkdb2: cannot read the catalogue:\n%s\n", error.c_str());
             return rkdb2::kExitFailure;
         }
-        const rkdb2::CatalogExport catalog = rkdb2::ExportCatalog(listing, rkdb2::ReadDefaultInstance().name);
         std::string text;
         if (m_format == "json") {
-            text = rkdb2::JsonDocument(rkdb2::CatalogJson(catalog));
-        } else if (!rkdb2::ClpScript(catalog, text, error)) {
+            text = rkdb2::JsonDocument(rkdb2::CatalogueJson(catalogue));
+        } else if (!rkdb2::ClpScript(catalogue, text, error)) {
             std::fprintf(stderr, "rkdb2: cannot write the script: %s\n", error.c_str());
             return rkdb2::kExitFailure;
         }

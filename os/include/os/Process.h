@@ -15,5 +15,8 @@ std::string ExecutableDir();
 // process's environment, and waits for it: its exit code, or -1 when it
 // could not be started or did not exit normally.
 int RunProcess(const std::string& program, const std::vector<std::string>& args);
+// The same with the program's standard output and error written to the file
+// `outputPath` (created or emptied first).
+int RunProcess(const std::string& program, const std::vector<std::string>& args, const std::string& outputPath);
 
 } // namespace rk::os
