@@ -73,4 +73,12 @@ const SqlcodeMessage* FindSqlcodeMessage(std::int32_t sqlcode)
     return nullptr;
 }
 
+std::vector<std::int32_t> KnownSqlcodes()
+{
+    std::vector<std::int32_t> codes;
+    for (const auto& message : kMessages)
+        codes.push_back(message.sqlcode);
+    return codes;
+}
+
 } // namespace rk::sim

@@ -4,6 +4,7 @@
 // from here, db2sys.dll formats the message for sqlaintp_api.
 
 #include <cstdint>
+#include <vector>
 
 namespace rk::sim {
 
@@ -17,5 +18,8 @@ struct SqlcodeMessage {
 
 // The row of `sqlcode`, or null when the stand-in does not know it.
 const SqlcodeMessage* FindSqlcodeMessage(std::int32_t sqlcode);
+
+// Every SQLCODE the stand-in knows, in the table's order.
+std::vector<std::int32_t> KnownSqlcodes();
 
 } // namespace rk::sim
