@@ -8,7 +8,7 @@
  *
  * Every export uses the __stdcall convention and is exported under its
  * undecorated name. Ordinals 1 to 8 are the original exports; version 0.2
- * adds ordinals 9 to 15. A host either links to the import library of the
+ * adds ordinals 9 to 21. A host either links to the import library of the
  * package (RkDb2Rova.lib for MSVC, libRkDb2Rova.dll.a for mingw; the 32-bit
  * ones bind the __stdcall names _Name@N to the undecorated exports) or loads
  * the library at run time: the RKDB2_PFN_* pointer types below match the
@@ -328,6 +328,92 @@ RKDB2_API int RKDB2_CALL RkListNodes(RkNodeRecord* nodes, int capacity, int* cou
  * unknown entry, a null record or a size below RKDB2_DATABASE_RECORD_SIZE. */
 RKDB2_API int RKDB2_CALL RkGetDatabaseRecord(RkDatabaseEntry* entry, RkDatabaseRecord* record);
 
+/* --- Data sources: every place the DB2 client finds a database -----------
+ * The system database directory (joined with its nodes), db2cli.ini and
+ * db2dsdriver.cfg, in the order the client resolves an alias: a full client
+ * (one with db2app and the directory) the directory, then db2cli.ini, then
+ * db2dsdriver.cfg; a data server driver without the directory db2cli.ini,
+ * then db2dsdriver.cfg. An entry whose alias an earlier one names is
+ * shadowed: the earlier one wins. The files are found as the client finds
+ * them: DB2CLIINIPATH and DB2DSDRIVER_CFG_PATH where set (environment first,
+ * then the DB2 profile registry), else DB2INSTPROF's "cfg" directory.
+ * Passwords (PWD, Password) are never read into a record or a text.
+ *
+ * A data-source list handle has the database list's contract: no export
+ * releases it, every entry it handed out stays valid and unchanged until
+ * the library is unloaded, a population gives the latest sources, and a
+ * failed one leaves the previous walk. */
+
+typedef struct RkDataSourceList RkDataSourceList;
+typedef struct RkDataSourceEntry RkDataSourceEntry;
+
+#define RKDB2_SOURCE_DIRECTORY 1
+#define RKDB2_SOURCE_CLI_INI 2
+#define RKDB2_SOURCE_DSDRIVER_CFG 3
+#define RKDB2_CLIENT_FULL 1   /* db2app and the directory */
+#define RKDB2_CLIENT_DRIVER 2 /* a data server driver: no directory */
+
+#define RKDB2_DATA_SOURCE_RECORD_SIZE 620
+typedef struct RkDataSourceRecord {
+    unsigned int size;
+    unsigned short source;         /* RKDB2_SOURCE_* */
+    unsigned short protocol;       /* RKDB2_PROTOCOL_* */
+    unsigned short security;       /* RKDB2_SECURITY_* */
+    unsigned short authentication; /* RKDB2_AUTHENTICATION_*; NOT_SPECIFIED when none is set */
+    unsigned short shadowed;       /* 1: an earlier entry in the client's order names the alias */
+    unsigned short reserved;
+    unsigned int line; /* the line the entry starts at; 0 for the directory */
+    char alias[33];
+    char databaseName[33];
+    char hostName[256]; /* empty for a local database */
+    char port[15];
+    char file[260]; /* the file read; empty for the directory */
+} RkDataSourceRecord;
+
+#define RKDB2_DATA_SOURCE_FILES_SIZE 528
+typedef struct RkDataSourceFiles {
+    unsigned int size;
+    unsigned short clientKind; /* RKDB2_CLIENT_* */
+    unsigned short reserved;
+    char cliIni[260];      /* the db2cli.ini read, or empty when none was found */
+    char dsDriverCfg[260]; /* the db2dsdriver.cfg read, or empty */
+} RkDataSourceFiles;
+
+RKDB2_STATIC_ASSERT(sizeof(RkDataSourceRecord) == RKDB2_DATA_SOURCE_RECORD_SIZE, "RkDataSourceRecord is 620 bytes");
+RKDB2_STATIC_ASSERT(offsetof(RkDataSourceRecord, alias) == 20 && offsetof(RkDataSourceRecord, file) == 357,
+                    "RkDataSourceRecord's layout");
+RKDB2_STATIC_ASSERT(sizeof(RkDataSourceFiles) == RKDB2_DATA_SOURCE_FILES_SIZE, "RkDataSourceFiles is 528 bytes");
+
+/* Ordinal 16. A new data-source list handle; null only when memory runs out.
+ * It needs no DB2 library: without db2app it lists the files' sources. */
+RKDB2_API RkDataSourceList* RKDB2_CALL RkDataSourceListNew(void);
+
+/* Ordinal 17. Reads every source into the list; *first receives the first
+ * entry, in the client's order, or null. 1 on success, also when a file was
+ * malformed (its faults are in RkDataSourceListGetError, the rest was read);
+ * 0 when the directory cannot be read. */
+RKDB2_API int RKDB2_CALL RkDataSourceListPopulate(RkDataSourceList* list, RkDataSourceEntry** first);
+
+/* Ordinal 18. The entry after the current one, or null at the end. */
+RKDB2_API RkDataSourceEntry* RKDB2_CALL RkDataSourceListNext(RkDataSourceList* list);
+
+/* Ordinal 19. Why the latest population failed (DB2's text, or the
+ * library's own), or the faults of the files it read, one per line, each
+ * naming the file and the line; the empty text when there were none. Cut
+ * to `size` bytes with the terminator. Writes nothing for an unknown list. */
+RKDB2_API void RKDB2_CALL RkDataSourceListGetError(RkDataSourceList* list, char* text, int size);
+
+/* Ordinal 20. The entry's record, into `record` whose `size` the caller
+ * sets. 1 on success; 0, writing nothing, for a null or unknown entry, a
+ * null record or a size below RKDB2_DATA_SOURCE_RECORD_SIZE. */
+RKDB2_API int RKDB2_CALL RkGetDataSourceRecord(RkDataSourceEntry* entry, RkDataSourceRecord* record);
+
+/* Ordinal 21. The client kind and the two files of the latest population,
+ * into `files` whose `size` the caller sets. 1 on success; 0 for an
+ * unknown list, before any population, or a size below
+ * RKDB2_DATA_SOURCE_FILES_SIZE. */
+RKDB2_API int RKDB2_CALL RkDataSourceListGetFiles(RkDataSourceList* list, RkDataSourceFiles* files);
+
 typedef void(RKDB2_CALL* RKDB2_PFN_CRkDatabaseListGetError)(RkDatabaseList*, char*, int);
 typedef RkDatabaseList*(RKDB2_CALL* RKDB2_PFN_CRkDatabaseListNew)(void);
 typedef RkDatabaseEntry*(RKDB2_CALL* RKDB2_PFN_CRkDatabaseListNext)(RkDatabaseList*);
@@ -343,6 +429,12 @@ typedef int(RKDB2_CALL* RKDB2_PFN_RkUncatalogNode)(const char*, char*, int);
 typedef int(RKDB2_CALL* RKDB2_PFN_RkUncatalogDatabase)(const char*, char*, int);
 typedef int(RKDB2_CALL* RKDB2_PFN_RkListNodes)(RkNodeRecord*, int, int*, char*, int);
 typedef int(RKDB2_CALL* RKDB2_PFN_RkGetDatabaseRecord)(RkDatabaseEntry*, RkDatabaseRecord*);
+typedef RkDataSourceList*(RKDB2_CALL* RKDB2_PFN_RkDataSourceListNew)(void);
+typedef int(RKDB2_CALL* RKDB2_PFN_RkDataSourceListPopulate)(RkDataSourceList*, RkDataSourceEntry**);
+typedef RkDataSourceEntry*(RKDB2_CALL* RKDB2_PFN_RkDataSourceListNext)(RkDataSourceList*);
+typedef void(RKDB2_CALL* RKDB2_PFN_RkDataSourceListGetError)(RkDataSourceList*, char*, int);
+typedef int(RKDB2_CALL* RKDB2_PFN_RkGetDataSourceRecord)(RkDataSourceEntry*, RkDataSourceRecord*);
+typedef int(RKDB2_CALL* RKDB2_PFN_RkDataSourceListGetFiles)(RkDataSourceList*, RkDataSourceFiles*);
 
 #ifdef __cplusplus
 }

@@ -15,6 +15,7 @@
 #include "connect/CRkConnectionCheck.h"
 #include "directory/DatabaseDetailsRecord.h"
 #include "directory/DirectoryTexts.h"
+#include "datasources/DataSourceRecords.h"
 #include "directory/HostRecords.h"
 #include "rk/ExportList.h"
 
@@ -203,6 +204,89 @@ RKDB2_API int RKDB2_CALL RkGetDatabaseRecord(RkDatabaseEntry* entry, RkDatabaseR
         if (own == nullptr)
             return 0;
         rk::directory::WriteDatabaseRecord(*own, *record);
+        return 1;
+    } catch (...) {
+        return 0;
+    }
+}
+
+RKDB2_API RkDataSourceList* RKDB2_CALL RkDataSourceListNew(void)
+{
+    try {
+        auto list = std::make_unique<CRkDataSourceList>(rk::platform::SystemProfileRegistry());
+        std::lock_guard<std::mutex> lock(g_directoryLock);
+        return reinterpret_cast<RkDataSourceList*>(g_dataSourceLists.Adopt(std::move(list)));
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+RKDB2_API int RKDB2_CALL RkDataSourceListPopulate(RkDataSourceList* list, RkDataSourceEntry** first)
+{
+    try {
+        std::lock_guard<std::mutex> lock(g_directoryLock);
+        CRkDataSourceList* own = g_dataSourceLists.Find(list);
+        if (own == nullptr)
+            return 0;
+        if (first != nullptr)
+            *first = nullptr;
+        const CRkDataSourceList::Population population = own->Populate(g_db2Client);
+        if (first != nullptr)
+            *first = reinterpret_cast<RkDataSourceEntry*>(const_cast<CRkDataSourceEntry*>(population.first));
+        return population.succeeded ? 1 : 0;
+    } catch (...) {
+        return 0;
+    }
+}
+
+RKDB2_API RkDataSourceEntry* RKDB2_CALL RkDataSourceListNext(RkDataSourceList* list)
+{
+    try {
+        std::lock_guard<std::mutex> lock(g_directoryLock);
+        CRkDataSourceList* own = g_dataSourceLists.Find(list);
+        return own != nullptr ? reinterpret_cast<RkDataSourceEntry*>(const_cast<CRkDataSourceEntry*>(own->Next()))
+                              : nullptr;
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+RKDB2_API void RKDB2_CALL RkDataSourceListGetError(RkDataSourceList* list, char* text, int size)
+{
+    try {
+        std::lock_guard<std::mutex> lock(g_directoryLock);
+        if (const CRkDataSourceList* own = g_dataSourceLists.Find(list))
+            TruncatingCopy(own->ErrorText(), text, size);
+    } catch (...) {
+    }
+}
+
+RKDB2_API int RKDB2_CALL RkGetDataSourceRecord(RkDataSourceEntry* entry, RkDataSourceRecord* record)
+{
+    try {
+        if (record == nullptr || record->size < RKDB2_DATA_SOURCE_RECORD_SIZE)
+            return 0;
+        std::lock_guard<std::mutex> lock(g_directoryLock);
+        const CRkDataSourceEntry* own = g_dataSourceLists.FindEntry(entry);
+        if (own == nullptr)
+            return 0;
+        rk::datasources::WriteDataSourceRecord(*own, *record);
+        return 1;
+    } catch (...) {
+        return 0;
+    }
+}
+
+RKDB2_API int RKDB2_CALL RkDataSourceListGetFiles(RkDataSourceList* list, RkDataSourceFiles* files)
+{
+    try {
+        if (files == nullptr || files->size < RKDB2_DATA_SOURCE_FILES_SIZE)
+            return 0;
+        std::lock_guard<std::mutex> lock(g_directoryLock);
+        const CRkDataSourceList* own = g_dataSourceLists.Find(list);
+        if (own == nullptr || !own->HasPopulated())
+            return 0;
+        rk::datasources::WriteDataSourceFiles(*own, *files);
         return 1;
     } catch (...) {
         return 0;

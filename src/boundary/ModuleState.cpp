@@ -34,6 +34,7 @@ private:
 CRkModuleObject<CRkNodeList> s_nodeList{rk::platform::SystemProfileRegistry()};
 CRkModuleObject<CRkDb2Client> s_db2Client{rk::platform::SystemLibraryLoader()};
 CRkModuleObject<CRkDatabaseListRegistry> s_databaseLists;
+CRkModuleObject<CRkDataSourceListRegistry> s_dataSourceLists;
 
 bool s_released = false;
 
@@ -45,6 +46,7 @@ std::mutex g_directoryLock;
 CRkNodeList& g_nodeList = s_nodeList.Get();
 CRkDb2Client& g_db2Client = s_db2Client.Get();
 CRkDatabaseListRegistry& g_databaseLists = s_databaseLists.Get();
+CRkDataSourceListRegistry& g_dataSourceLists = s_dataSourceLists.Get();
 
 namespace rk::boundary {
 
@@ -53,6 +55,7 @@ void ReleaseModuleState()
     if (s_released)
         return;
     s_released = true;
+    s_dataSourceLists.Destroy();
     s_databaseLists.Destroy();
     s_db2Client.Destroy();
     s_nodeList.Destroy();

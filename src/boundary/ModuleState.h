@@ -6,6 +6,7 @@
 
 #include <mutex>
 
+#include "datasources/CRkDataSourceListRegistry.h"
 #include "db2/CRkDb2Client.h"
 #include "directory/CRkDatabaseListRegistry.h"
 #include "directory/CRkNodeList.h"
@@ -15,9 +16,10 @@ extern CRkNodeList& g_nodeList;
 extern CRkDb2Client& g_db2Client;
 // Last constructed, so the list handles and their entries go first at unload.
 extern CRkDatabaseListRegistry& g_databaseLists;
+extern CRkDataSourceListRegistry& g_dataSourceLists;
 
-// Serializes everything that touches the node list, the registry, or a list
-// handle's entries, cursor and sqlca: a population holds it across all its
+// Serializes everything that touches the node list, the registries, or a
+// list handle's entries, cursor and sqlca: a population holds it across all its
 // directory calls, so no walk sees a half-built list and no two populations
 // interleave. The connection test and the catalog exports never take it.
 extern std::mutex g_directoryLock;

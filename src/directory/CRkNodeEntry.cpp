@@ -3,6 +3,7 @@
 #include "db2/ByteLayout.h"
 #include "db2/Db2Api.h"
 #include "directory/CodeTexts.h"
+#include "directory/HostRecords.h"
 #include "directory/TrimmedField.h"
 
 const char* const CRkNodeEntry::kDatabaseIsInstance = "?";
@@ -29,4 +30,5 @@ CRkNodeEntry::CRkNodeEntry(const unsigned char* nodeInfoRecord, const std::strin
             instanceName = defaultInstance;
     }
     platform = rk::directory::PlatformText(osType);
+    rk::directory::ReadNodeTransport(nodeInfoRecord, protocol, security);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // One node directory entry: where a node is and what runs there. Built from
@@ -19,4 +20,7 @@ public:
     std::string serviceName;
     std::string instanceName;
     std::string platform;
+    // DB2's codes (db2/Db2Api.h).
+    std::uint16_t protocol = 0;
+    std::uint16_t security = 0;
 };

@@ -17,7 +17,8 @@ template <std::size_t N>
 void Put(char (&field)[N], std::string_view text)
 {
     const std::size_t length = std::min(text.size(), N - 1);
-    std::memcpy(field, text.data(), length);
+    if (length > 0) // an empty view may have no data at all
+        std::memcpy(field, text.data(), length);
     std::memset(field + length, 0, N - length);
 }
 
@@ -44,17 +45,21 @@ static_assert(RKDB2_PROTOCOL_TCPIP == db2::protocol::kTcpip && RKDB2_PROTOCOL_TC
 
 } // namespace
 
-void ReadNodeRecord(const unsigned char* nodeInfoRecord, RkNodeRecord& node)
+void ReadNodeTransport(const unsigned char* nodeInfoRecord, std::uint16_t& protocol, std::uint16_t& security)
 {
     namespace p = db2::protocol;
-    unsigned char protocol = nodeInfoRecord[nodeinfo::kProtocol.offset];
-    std::uint16_t security = bytes::ReadU16(nodeInfoRecord, nodeinfo::kSecurityTypeOffset);
-    if (protocol == p::kSsl || protocol == p::kSsl4 || protocol == p::kSsl6) {
-        protocol = protocol == p::kSsl ? p::kTcpip : protocol == p::kSsl4 ? p::kTcpip4 : p::kTcpip6;
+    const unsigned char listed = nodeInfoRecord[nodeinfo::kProtocol.offset];
+    security = bytes::ReadU16(nodeInfoRecord, nodeinfo::kSecurityTypeOffset);
+    protocol = listed;
+    if (listed == p::kSsl || listed == p::kSsl4 || listed == p::kSsl6) {
+        protocol = listed == p::kSsl ? p::kTcpip : listed == p::kSsl4 ? p::kTcpip4 : p::kTcpip6;
         security = db2::security::kSsl;
     }
-    node.protocol = protocol;
-    node.security = security;
+}
+
+void ReadNodeRecord(const unsigned char* nodeInfoRecord, RkNodeRecord& node)
+{
+    ReadNodeTransport(nodeInfoRecord, node.protocol, node.security);
     node.osType = bytes::ReadU16(nodeInfoRecord, nodeinfo::kOsTypeOffset);
     Put(node.nodeName, TrimmedFieldView(nodeInfoRecord, nodeinfo::kNodeName));
     Put(node.hostName, TrimmedFieldView(nodeInfoRecord, nodeinfo::kHostName));

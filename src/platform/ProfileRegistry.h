@@ -7,6 +7,8 @@
 // getenv (Linux).
 
 #include <cstddef>
+#include <optional>
+#include <string>
 
 namespace rk::platform {
 
@@ -18,6 +20,11 @@ public:
     // or when the value's data (with its terminator) needs more than
     // `bufferSize` bytes. The value's type is not examined.
     virtual bool QueryValue(const char* valueName, unsigned char* buffer, std::size_t bufferSize) = 0;
+
+    // A DB2 registry variable as the DB2 client resolves it: the process's
+    // environment first, then the profile value (up to 1,024 bytes). Nothing
+    // when neither sets it.
+    virtual std::optional<std::string> Variable(const char* name);
 };
 
 // The profile registry of the platform the library runs on.

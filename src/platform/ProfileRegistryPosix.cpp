@@ -23,6 +23,15 @@ public:
 
 } // namespace
 
+// Here the profile is the environment itself.
+std::optional<std::string> CRkProfileRegistry::Variable(const char* name)
+{
+    char value[1024];
+    if (!QueryValue(name, reinterpret_cast<unsigned char*>(value), sizeof value))
+        return std::nullopt;
+    return std::string(value);
+}
+
 CRkProfileRegistry& SystemProfileRegistry()
 {
     static CRkEnvironmentProfileRegistry registry;

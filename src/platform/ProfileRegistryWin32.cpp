@@ -1,5 +1,7 @@
 #include "platform/ProfileRegistry.h"
 
+#include <cstring>
+
 #include <windows.h>
 
 #include "db2/Db2Profile.h"
@@ -27,6 +29,18 @@ public:
 CRkWin32ProfileRegistry s_registry;
 
 } // namespace
+
+std::optional<std::string> CRkProfileRegistry::Variable(const char* name)
+{
+    char value[1024];
+    const DWORD length = ::GetEnvironmentVariableA(name, value, sizeof value);
+    if (length > 0 && length < sizeof value)
+        return std::string(value, length);
+    unsigned char profile[sizeof value + 1] = {};
+    if (!QueryValue(name, profile, sizeof value))
+        return std::nullopt;
+    return std::string(reinterpret_cast<const char*>(profile), ::strnlen(reinterpret_cast<const char*>(profile), sizeof value));
+}
 
 CRkProfileRegistry& SystemProfileRegistry() { return s_registry; }
 
