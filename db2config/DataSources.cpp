@@ -37,7 +37,8 @@ bool IsAscii(const std::string& text)
 // A port of 1 to 65535, in digits.
 bool IsPort(const std::string& text)
 {
-    if (text.empty() || text.size() > 5 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty() || text.size() > 5 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
     const long port = std::stol(text);
     return port >= 1 && port <= 65535;
@@ -58,7 +59,8 @@ bool CheckEntry(const DataSource& entry, const std::string& place, std::vector<s
     else if (entry.host.empty() || entry.host.size() > db2::nodeinfo::kHostName.width || !IsAscii(entry.host))
         fault = "the host name must have 1 to 255 characters of ASCII without blanks";
     else if (!IsPort(entry.port))
-        fault = "the port \"" + (IsAscii(entry.port) ? entry.port : std::string("?")) + "\" is not a number of 1 to 65535";
+        fault =
+            "the port \"" + (IsAscii(entry.port) ? entry.port : std::string("?")) + "\" is not a number of 1 to 65535";
     if (fault.empty())
         return true;
     problems.push_back(place + (entry.alias.empty() || !IsAscii(entry.alias) ? "" : entry.alias + ": ") + fault +
@@ -141,6 +143,9 @@ void ReadCliIniSources(const std::string& path, const std::string& text, std::ve
 void ReadDsDriverSources(const std::string& path, const std::string& text, std::vector<DataSource>& sources,
                          std::vector<std::string>& problems)
 {
+    // An empty file defines nothing, and is no fault.
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos)
+        return;
     // Each <dsn> (under <dsncollection>) and <database> (under <databases>)
     // with the parameters of its <parameter> children; the dsns take the
     // parameters of the database of the same name, host and port too.

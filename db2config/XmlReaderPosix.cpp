@@ -1,47 +1,79 @@
 #include "db2config/XmlReader.h"
 
-#include <libxml/xmlreader.h>
+#include <algorithm>
+#include <climits>
+
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
 
 namespace rk::db2config {
 namespace {
 
-struct Failure {
-    std::string message;
-    unsigned line = 0;
+// libxml2's SAX parser hands each element over as it reads it, so the
+// elements before a fault are seen as XmlLite's reader sees them.
+struct Parse {
+    const std::function<void(const XmlElement&)>* element;
+    xmlParserCtxtPtr context = nullptr;
+    unsigned depth = 0;
+    std::string error;
+    unsigned errorLine = 0;
 };
 
-void RecordError(void* context, xmlErrorPtr error)
+unsigned LineOf(const Parse& parse) { return static_cast<unsigned>(xmlSAX2GetLineNumber(parse.context)); }
+
+void Fail(Parse& parse, const std::string& error, unsigned line)
 {
-    auto* failure = static_cast<Failure*>(context);
-    if (error == nullptr || !failure->message.empty())
+    if (!parse.error.empty())
         return;
-    failure->message = error->message != nullptr ? error->message : "an XML error";
-    while (!failure->message.empty() && (failure->message.back() == '\n' || failure->message.back() == ' '))
-        failure->message.pop_back();
-    failure->line = error->line > 0 ? static_cast<unsigned>(error->line) : 0;
+    parse.error = error;
+    parse.errorLine = line;
 }
 
-std::string Text(const xmlChar* text) { return text != nullptr ? reinterpret_cast<const char*>(text) : ""; }
-
-class Reader {
-public:
-    explicit Reader(const std::string& document)
-        : m_reader(xmlReaderForMemory(document.data(), static_cast<int>(document.size()), nullptr, nullptr,
-                                      XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING))
-    {
+void StartElement(void* context, const xmlChar* localName, const xmlChar* prefix, const xmlChar*, int, const xmlChar**,
+                  int attributeCount, int, const xmlChar** attributes)
+{
+    auto& parse = *static_cast<Parse*>(static_cast<xmlParserCtxtPtr>(context)->_private);
+    XmlElement element;
+    element.name = prefix != nullptr ? std::string(reinterpret_cast<const char*>(prefix)) + ":" : std::string();
+    element.name += reinterpret_cast<const char*>(localName);
+    element.line = LineOf(parse);
+    element.depth = parse.depth++;
+    // Five pointers per attribute: local name, prefix, URI, value, value end.
+    for (int i = 0; i < attributeCount; ++i) {
+        const xmlChar* const* a = attributes + 5 * i;
+        element.attributes.emplace_back(
+            reinterpret_cast<const char*>(a[0]),
+            std::string(reinterpret_cast<const char*>(a[3]), static_cast<std::size_t>(a[4] - a[3])));
     }
-    ~Reader()
-    {
-        if (m_reader != nullptr)
-            xmlFreeTextReader(m_reader);
-    }
-    Reader(const Reader&) = delete;
-    Reader& operator=(const Reader&) = delete;
-    xmlTextReaderPtr Get() const { return m_reader; }
+    (*parse.element)(element);
+}
 
-private:
-    xmlTextReaderPtr m_reader;
-};
+void EndElement(void* context, const xmlChar*, const xmlChar*, const xmlChar*)
+{
+    auto& parse = *static_cast<Parse*>(static_cast<xmlParserCtxtPtr>(context)->_private);
+    if (parse.depth > 0)
+        --parse.depth;
+}
+
+// No document type definition is taken, so no entity is ever declared.
+void InternalSubset(void* context, const xmlChar*, const xmlChar*, const xmlChar*)
+{
+    auto* parser = static_cast<xmlParserCtxtPtr>(context);
+    auto& parse = *static_cast<Parse*>(parser->_private);
+    Fail(parse, "a document type definition, which is not taken", LineOf(parse));
+    xmlStopParser(parser);
+}
+
+void StructuredError(void* context, xmlErrorPtr error)
+{
+    auto& parse = *static_cast<Parse*>(static_cast<xmlParserCtxtPtr>(context)->_private);
+    if (error == nullptr || error->level < XML_ERR_ERROR)
+        return;
+    std::string message = error->message != nullptr ? error->message : "an XML error";
+    while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
+        message.pop_back();
+    Fail(parse, message, error->line > 0 ? static_cast<unsigned>(error->line) : LineOf(parse));
+}
 
 } // namespace
 
@@ -49,42 +81,41 @@ bool ReadXmlElements(const std::string& document, const std::function<void(const
                      std::string& error, unsigned& errorLine)
 {
     errorLine = 0;
-    if (document.size() > static_cast<std::size_t>(INT32_MAX)) {
+    if (document.size() > static_cast<std::size_t>(INT_MAX)) {
         error = "the file is too large to read";
         return false;
     }
-    const Reader reader(document);
-    if (reader.Get() == nullptr) {
+    xmlSAXHandler handler{};
+    handler.initialized = XML_SAX2_MAGIC;
+    handler.startElementNs = StartElement;
+    handler.endElementNs = EndElement;
+    handler.internalSubset = InternalSubset;
+    handler.serror = StructuredError;
+    Parse parse;
+    parse.element = &element;
+    xmlParserCtxtPtr context = xmlCreatePushParserCtxt(&handler, nullptr, nullptr, 0, nullptr);
+    if (context == nullptr) {
         error = "the XML reader cannot be created";
         return false;
     }
-    Failure failure;
-    xmlTextReaderSetStructuredErrorHandler(reader.Get(), RecordError, &failure);
-    int result = 0;
-    while ((result = xmlTextReaderRead(reader.Get())) == 1) {
-        const int type = xmlTextReaderNodeType(reader.Get());
-        if (type == XML_READER_TYPE_DOCUMENT_TYPE) {
-            error = "a document type definition, which is not taken";
-            errorLine = static_cast<unsigned>(xmlTextReaderGetParserLineNumber(reader.Get()));
-            return false;
-        }
-        if (type != XML_READER_TYPE_ELEMENT)
-            continue;
-        XmlElement current;
-        current.name = Text(xmlTextReaderConstName(reader.Get()));
-        current.line = static_cast<unsigned>(xmlTextReaderGetParserLineNumber(reader.Get()));
-        current.depth = static_cast<unsigned>(xmlTextReaderDepth(reader.Get()));
-        while (xmlTextReaderMoveToNextAttribute(reader.Get()) == 1)
-            current.attributes.emplace_back(Text(xmlTextReaderConstName(reader.Get())),
-                                            Text(xmlTextReaderConstValue(reader.Get())));
-        xmlTextReaderMoveToElement(reader.Get());
-        element(current);
+    context->_private = &parse;
+    parse.context = context;
+    xmlCtxtUseOptions(context, XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_BIG_LINES);
+    // In pieces, so that the elements before a fault have been handed over.
+    constexpr std::size_t kPiece = 4096;
+    for (std::size_t offset = 0; offset < document.size() && parse.error.empty(); offset += kPiece) {
+        const std::size_t size = std::min(kPiece, document.size() - offset);
+        xmlParseChunk(context, document.data() + offset, static_cast<int>(size), 0);
     }
-    if (result == 0 && failure.message.empty())
-        return true;
-    error = failure.message.empty() ? "the XML is not well-formed" : failure.message;
-    errorLine = failure.line != 0 ? failure.line : static_cast<unsigned>(xmlTextReaderGetParserLineNumber(reader.Get()));
-    return false;
+    if (parse.error.empty())
+        xmlParseChunk(context, nullptr, 0, 1);
+    const bool wellFormed = parse.error.empty() && context->wellFormed != 0;
+    if (!wellFormed) {
+        error = parse.error.empty() ? "the XML is not well-formed" : parse.error;
+        errorLine = parse.error.empty() ? LineOf(parse) : parse.errorLine;
+    }
+    xmlFreeParserCtxt(context);
+    return wellFormed;
 }
 
 } // namespace rk::db2config

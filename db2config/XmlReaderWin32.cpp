@@ -58,8 +58,8 @@ public:
         using CreateFn = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
         // GetProcAddress gives a generic pointer; through void(*)(void) to the
         // entry point's own type.
-        const auto create = reinterpret_cast<CreateFn>(
-            reinterpret_cast<void (*)(void)>(::GetProcAddress(m_module, "CreateXmlReader")));
+        const auto create =
+            reinterpret_cast<CreateFn>(reinterpret_cast<void (*)(void)>(::GetProcAddress(m_module, "CreateXmlReader")));
         if (create == nullptr || FAILED(create(__uuidof(IXmlReader), reinterpret_cast<void**>(&m_reader), nullptr)))
             m_reader = nullptr;
     }

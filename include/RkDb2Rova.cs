@@ -3,8 +3,8 @@
 // NativeMethods declares the exports as rkdb2rova.h does; the classes below
 // are the managed layer a host uses: DatabaseList for the listing,
 // DatabaseDetails and DatabaseRecord for one database, NodeRecord for one
-// node, Db2Client for cataloguing, uncataloguing, the node directory and the
-// connection test. The process loads the library of its
+// node, DataSourceList and DataSourceRecord for every data source, Db2Client
+// for cataloguing, uncataloguing, the node directory and the connection test. The process loads the library of its
 // own bitness (a 32-bit process the 32-bit DLL, a 64-bit process the 64-bit
 // one). Threads may list, catalog and uncatalog at once.
 
@@ -85,6 +85,29 @@ namespace RkDb2Rova
 
         [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
         public static extern int RkGetDatabaseRecord(IntPtr entry, [In, Out] byte[] record);
+
+        public const int DataSourceRecordSize = 620; // RKDB2_DATA_SOURCE_RECORD_SIZE
+        public const int DataSourceFilesSize = 528;  // RKDB2_DATA_SOURCE_FILES_SIZE
+        // A malformed file's faults, one per line, fit several files of many lines.
+        public const int ProblemsSize = 65536;
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern IntPtr RkDataSourceListNew();
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern int RkDataSourceListPopulate(IntPtr list, out IntPtr first);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern IntPtr RkDataSourceListNext(IntPtr list);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern void RkDataSourceListGetError(IntPtr list, [Out] byte[] text, int size);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern int RkGetDataSourceRecord(IntPtr entry, [In, Out] byte[] record);
+
+        [DllImport(Library, CallingConvention = CallingConvention.StdCall, CharSet = CharSet.Ansi, ExactSpelling = true)]
+        public static extern int RkDataSourceListGetFiles(IntPtr list, [In, Out] byte[] files);
     }
 
     // A fixed record of the header, read and written by offset: texts end
@@ -339,6 +362,98 @@ namespace RkDb2Rova
             RecordBytes.PutText(record, AltHostNameOffset, AltHostNameSize, AltHostName);
             RecordBytes.PutText(record, AltPortNumberOffset, AltPortNumberSize, AltPortNumber);
             return record;
+        }
+    }
+
+    // One data source (RkDataSourceRecord): Source is 1 (the directory), 2
+    // (db2cli.ini) or 3 (db2dsdriver.cfg); Shadowed when an earlier entry in
+    // the client's order names the alias.
+    public sealed class DataSourceRecord
+    {
+        internal DataSourceRecord(byte[] record)
+        {
+            Source = RecordBytes.Number(record, 4);
+            Protocol = RecordBytes.Number(record, 6);
+            Security = RecordBytes.Number(record, 8);
+            Authentication = RecordBytes.Number(record, 10);
+            Shadowed = RecordBytes.Number(record, 12) != 0;
+            Line = BitConverter.ToInt32(record, 16);
+            Alias = AnsiText.Decode(record, 20, 33);
+            DatabaseName = AnsiText.Decode(record, 53, 33);
+            HostName = AnsiText.Decode(record, 86, 256);
+            Port = AnsiText.Decode(record, 342, 15);
+            File = AnsiText.Decode(record, 357, 260);
+        }
+
+        public int Source { get; }
+        public int Protocol { get; }
+        public int Security { get; }
+        public int Authentication { get; }
+        public bool Shadowed { get; }
+        public int Line { get; }
+        public string Alias { get; }
+        public string DatabaseName { get; }
+        public string HostName { get; }
+        public string Port { get; }
+        public string File { get; }
+    }
+
+    // A data-source list handle: as DatabaseList, never released; keep one
+    // and populate it again to refresh.
+    public sealed class DataSourceList
+    {
+        private readonly IntPtr m_handle;
+        private readonly object m_gate = new object();
+
+        private DataSourceList(IntPtr handle)
+        {
+            m_handle = handle;
+            Sources = new DataSourceRecord[0];
+            Problems = "";
+            CliIni = "";
+            DsDriverCfg = "";
+        }
+
+        public static DataSourceList Create()
+        {
+            IntPtr handle = NativeMethods.RkDataSourceListNew();
+            return handle == IntPtr.Zero ? null : new DataSourceList(handle);
+        }
+
+        // The sources in the client's order, the faults of the files (or
+        // why the population failed), the client kind (1 full, 2 driver) and
+        // the files read.
+        public IReadOnlyList<DataSourceRecord> Sources { get; private set; }
+        public string Problems { get; private set; }
+        public int ClientKind { get; private set; }
+        public string CliIni { get; private set; }
+        public string DsDriverCfg { get; private set; }
+
+        public bool Populate()
+        {
+            lock (m_gate) {
+                IntPtr entry;
+                bool populated = NativeMethods.RkDataSourceListPopulate(m_handle, out entry) == 1;
+                var problems = new byte[NativeMethods.ProblemsSize];
+                NativeMethods.RkDataSourceListGetError(m_handle, problems, problems.Length);
+                Problems = AnsiText.Decode(problems);
+                if (!populated)
+                    return false;
+                var sources = new List<DataSourceRecord>();
+                for (; entry != IntPtr.Zero; entry = NativeMethods.RkDataSourceListNext(m_handle)) {
+                    byte[] record = RecordBytes.New(NativeMethods.DataSourceRecordSize);
+                    if (NativeMethods.RkGetDataSourceRecord(entry, record) == 1)
+                        sources.Add(new DataSourceRecord(record));
+                }
+                Sources = sources;
+                byte[] files = RecordBytes.New(NativeMethods.DataSourceFilesSize);
+                if (NativeMethods.RkDataSourceListGetFiles(m_handle, files) == 1) {
+                    ClientKind = RecordBytes.Number(files, 4);
+                    CliIni = AnsiText.Decode(files, 8, 260);
+                    DsDriverCfg = AnsiText.Decode(files, 268, 260);
+                }
+                return true;
+            }
         }
     }
 

@@ -43,9 +43,15 @@ inline constexpr CodeKeyword kAuthentications[] = {
 };
 // The operating systems that CATALOG ... NODE ... OSTYPE names.
 inline constexpr CodeKeyword kOsTypes[] = {
-    {ostype::kAix, "AIX"},   {ostype::kNt, "WIN"},   {ostype::kHp, "HPUX"},
-    {ostype::kSun, "SUN"},   {ostype::kZos, "OS390"}, {ostype::kAs400, "OS400"},
-    {ostype::kSiemensNixdorf, "SNI"}, {ostype::kSco, "SCO"}, {ostype::kLinux, "LINUX"},
+    {ostype::kAix, "AIX"},
+    {ostype::kNt, "WIN"},
+    {ostype::kHp, "HPUX"},
+    {ostype::kSun, "SUN"},
+    {ostype::kZos, "OS390"},
+    {ostype::kAs400, "OS400"},
+    {ostype::kSiemensNixdorf, "SNI"},
+    {ostype::kSco, "SCO"},
+    {ostype::kLinux, "LINUX"},
     {ostype::kDynix, "DYNIX"},
 };
 

@@ -1,6 +1,16 @@
 // db2cli.dll of the stand-in client: the six CLI entry points, forwarded to
-// the system's ODBC driver manager, so that any ODBC data source stands in
-// for a DB2 database.
+// the system's ODBC driver manager.
+//
+// SQLConnect resolves the data source name as a full DB2 client does: the
+// directory, then db2cli.ini, then db2dsdriver.cfg (DataSourceResolution.h).
+// A data source with a host is a server the stand-in reaches itself first,
+// as DB2 does: a name that does not resolve gives SQL1336N, a port that does
+// not answer SQL30081N with the socket's error; then the driver manager
+// connects to it through the ODBC driver RKDB2_SIM_SERVER_DRIVER ("PostgreSQL
+// Unicode" by default), and a refused password is SQL30082N. A name no DB2
+// source names is taken as an ODBC data source of the system, so that any of
+// them stands in for a DB2 database; one the driver manager does not know
+// either is DB2's SQL1013N.
 //
 // Faults (RKDB2_SIM_FAULTS, see SimHooks.h) for these entry points:
 //   SQL_SUCCESS_WITH_INFO (1)  the call is forwarded and its outputs are the
@@ -14,12 +24,20 @@
 #include "SimHooks.h"
 
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "ConnectionDiagnostics.h"
+#include "DataSourceResolution.h"
 #include "ListedEntryPoints.h"
 #include "OdbcDriverManager.h"
 #include "SyntheticDiagnostics.h"
 #include "db2/Db2Api.h"
+#include "os/Environment.h"
+#include "os/Socket.h"
 
 using namespace rk::db2;
 using rk::sim::DriverManager;
@@ -43,6 +61,73 @@ CliReturn Dispatch(const char* name, Call call)
         return static_cast<CliReturn>(*injected);
     const CliReturn result = call();
     return injected && result == kCliSuccess ? kCliSuccessWithInfo : result;
+}
+
+std::string Text(const unsigned char* text, short length)
+{
+    if (text == nullptr)
+        return std::string();
+    const auto* chars = reinterpret_cast<const char*>(text);
+    return length == kCliNts ? std::string(chars)
+                             : std::string(chars, static_cast<std::size_t>(std::max<short>(length, 0)));
+}
+
+// The SQLSTATE and text of the driver manager's first record of `dbc`.
+std::string FirstRecord(const rk::sim::OdbcDriverManager& dm, CliHandle dbc, std::string& sqlstate)
+{
+    unsigned char state[6] = {};
+    unsigned char text[1025] = {};
+    CliInteger native = 0;
+    short length = 0;
+    if (!Succeeded(dm.SQLGetDiagRec(kCliHandleDbc, dbc, 1, state, &native, text, sizeof text, &length)))
+        return std::string();
+    sqlstate = reinterpret_cast<const char*>(state);
+    return reinterpret_cast<const char*>(text);
+}
+
+int ConnectTimeoutMs()
+{
+    const int configured = std::atoi(rk::os::GetEnv("RKDB2_SIM_CONNECT_TIMEOUT_MS").c_str());
+    return configured > 0 ? configured : 5000;
+}
+
+// A DB2 server behind `source`: reached as DB2 reaches it, then connected
+// to through the driver manager.
+CliReturn ConnectToServer(const rk::sim::OdbcDriverManager& dm, CliHandle dbc, const rk::db2config::DataSource& source,
+                          const std::string& user, const std::string& password)
+{
+    std::vector<rk::os::SocketAddress> addresses;
+    rk::os::NetError error;
+    if (!rk::os::ResolveHost(source.host, source.port, addresses, error) || addresses.empty()) {
+        rk::sim::SetConnectionDiagnostic(dbc, "08001", -1336, rk::sim::HostNotFoundText(source.host));
+        return kCliError;
+    }
+    std::string location;
+    bool reached = false;
+    for (const auto& address : addresses) {
+        rk::os::TcpConnection connection;
+        location = address.text;
+        if ((reached = connection.Connect(address, ConnectTimeoutMs(), error)))
+            break;
+    }
+    if (!reached) {
+        rk::sim::SetConnectionDiagnostic(dbc, "08001", -30081,
+                                         rk::sim::CommunicationErrorText(location, "connect", error.code));
+        return kCliError;
+    }
+    const std::string configured = rk::os::GetEnv("RKDB2_SIM_SERVER_DRIVER");
+    std::string connection = "DRIVER={" + (configured.empty() ? std::string("PostgreSQL Unicode") : configured) +
+                             "};SERVER=" + source.host + ";PORT=" + source.port + ";DATABASE=" + source.database +
+                             ";UID=" + user + ";PWD=" + password + ";";
+    const CliReturn result = dm.SQLDriverConnect(dbc, nullptr, reinterpret_cast<unsigned char*>(&connection[0]),
+                                                 kCliNts, nullptr, 0, nullptr, 0 /* SQL_DRIVER_NOPROMPT */);
+    std::fill(connection.begin(), connection.end(), '\0');
+    if (Succeeded(result))
+        return result;
+    std::string sqlstate;
+    if (FirstRecord(dm, dbc, sqlstate).find("password authentication failed") != std::string::npos)
+        rk::sim::SetConnectionDiagnostic(dbc, "08001", -30082, rk::sim::SecurityFailedText());
+    return result;
 }
 
 } // namespace
@@ -73,6 +158,8 @@ CliReturn RK_DB2_CALL SQLAllocHandle(short handleType, CliHandle input, CliHandl
 CliReturn RK_DB2_CALL SQLFreeHandle(short handleType, CliHandle handle)
 {
     return Dispatch(rk::db2::listed::SQLFreeHandle, [&] {
+        if (handleType == kCliHandleDbc)
+            rk::sim::ClearConnectionDiagnostics(handle);
         const auto* dm = DriverManager();
         return dm != nullptr ? dm->SQLFreeHandle(handleType, handle) : kCliError;
     });
@@ -83,15 +170,27 @@ CliReturn RK_DB2_CALL SQLConnect(CliHandle dbc, unsigned char* dataSource, short
 {
     return Dispatch(rk::db2::listed::SQLConnect, [&] {
         const auto* dm = DriverManager();
-        return dm != nullptr
-                   ? dm->SQLConnect(dbc, dataSource, dataSourceLength, user, userLength, password, passwordLength)
-                   : kCliError;
+        if (dm == nullptr)
+            return kCliError;
+        rk::sim::ClearConnectionDiagnostics(dbc);
+        const std::string name = Text(dataSource, dataSourceLength);
+        const auto source = rk::sim::ResolveDataSource(name);
+        if (source && !source->host.empty())
+            return ConnectToServer(*dm, dbc, *source, Text(user, userLength), Text(password, passwordLength));
+        const CliReturn result =
+            dm->SQLConnect(dbc, dataSource, dataSourceLength, user, userLength, password, passwordLength);
+        std::string sqlstate;
+        if (!Succeeded(result) && (FirstRecord(*dm, dbc, sqlstate), sqlstate == "IM002"))
+            rk::sim::SetConnectionDiagnostic(dbc, "08001", -1013, rk::sim::AliasNotFoundText(name));
+        return result;
     });
 }
 
 CliReturn RK_DB2_CALL SQLDisconnect(CliHandle dbc)
 {
     return Dispatch(rk::db2::listed::SQLDisconnect, [&] {
+        // Each call on a handle replaces its diagnostics, as ODBC's do.
+        rk::sim::ClearConnectionDiagnostics(dbc);
         const auto* dm = DriverManager();
         return dm != nullptr ? dm->SQLDisconnect(dbc) : kCliError;
     });
@@ -101,6 +200,7 @@ CliReturn RK_DB2_CALL SQLGetInfo(CliHandle dbc, unsigned short infoType, void* v
                                  short* stringLength)
 {
     return Dispatch(rk::db2::listed::SQLGetInfo, [&] {
+        rk::sim::ClearConnectionDiagnostics(dbc);
         const auto* dm = DriverManager();
         return dm != nullptr ? dm->SQLGetInfo(dbc, infoType, value, bufferLength, stringLength) : kCliError;
     });
@@ -115,6 +215,9 @@ CliReturn RK_DB2_CALL SQLGetDiagRec(short handleType, CliHandle handle, short re
         if (synthetic && synthetic->Covers(handleType))
             return synthetic->GetRecord(handle, recordNumber, sqlstate, nativeError, messageText, bufferLength,
                                         textLength);
+        if (handleType == kCliHandleDbc && rk::sim::HasConnectionDiagnostics(handle))
+            return rk::sim::GetConnectionDiagnostic(handle, recordNumber, sqlstate, nativeError, messageText,
+                                                    bufferLength, textLength);
         const auto* dm = DriverManager();
         if (dm == nullptr)
             return kCliNoData;

@@ -23,7 +23,8 @@ bool Load(OdbcDriverManager& dm)
                        Bind(library, dm.SQLFreeHandle, "SQLFreeHandle") && Bind(library, dm.SQLConnect, "SQLConnect") &&
                        Bind(library, dm.SQLDisconnect, "SQLDisconnect") && Bind(library, dm.SQLGetInfo, "SQLGetInfo") &&
                        Bind(library, dm.SQLGetDiagRec, "SQLGetDiagRec") &&
-                       Bind(library, dm.SQLSetEnvAttr, "SQLSetEnvAttr");
+                       Bind(library, dm.SQLSetEnvAttr, "SQLSetEnvAttr") &&
+                       Bind(library, dm.SQLDriverConnect, "SQLDriverConnect");
     library.KeepForProcessLife();
     return bound;
 }

@@ -14,6 +14,9 @@ namespace rk::sim {
 struct OdbcDriverManager {
     using SQLSetEnvAttrFn = db2::CliReturn(RK_DB2_CALL*)(db2::CliHandle env, db2::CliInteger attribute, void* value,
                                                          db2::CliInteger length);
+    using SQLDriverConnectFn = db2::CliReturn(RK_DB2_CALL*)(db2::CliHandle dbc, void* window, unsigned char* in,
+                                                            short inLength, unsigned char* out, short outMax,
+                                                            short* outLength, unsigned short completion);
 
     db2::SQLAllocHandleFn SQLAllocHandle = nullptr;
     db2::SQLFreeHandleFn SQLFreeHandle = nullptr;
@@ -22,6 +25,7 @@ struct OdbcDriverManager {
     db2::SQLGetInfoFn SQLGetInfo = nullptr;
     db2::SQLGetDiagRecFn SQLGetDiagRec = nullptr;
     SQLSetEnvAttrFn SQLSetEnvAttr = nullptr;
+    SQLDriverConnectFn SQLDriverConnect = nullptr;
 };
 
 // The driver manager with every entry point resolved, loaded on first use; null

@@ -13,9 +13,9 @@
 #include "boundary/TruncatingCopy.h"
 #include "catalog/CatalogRequests.h"
 #include "connect/CRkConnectionCheck.h"
+#include "datasources/DataSourceRecords.h"
 #include "directory/DatabaseDetailsRecord.h"
 #include "directory/DirectoryTexts.h"
-#include "datasources/DataSourceRecords.h"
 #include "directory/HostRecords.h"
 #include "rk/ExportList.h"
 

@@ -15,9 +15,9 @@ std::string KeyOf(const DataSource& source)
     std::string key;
     for (const std::string* text : {&source.alias, &source.database, &source.host, &source.port, &source.file})
         key.append(*text).push_back('\0');
-    for (const unsigned number : {static_cast<unsigned>(source.source), unsigned{source.protocol},
-                                  unsigned{source.security}, unsigned{source.authentication}, source.line,
-                                  unsigned{source.shadowed}})
+    for (const unsigned number :
+         {static_cast<unsigned>(source.source), unsigned{source.protocol}, unsigned{source.security},
+          unsigned{source.authentication}, source.line, unsigned{source.shadowed}})
         key.append(std::to_string(number)).push_back('\0');
     return key;
 }

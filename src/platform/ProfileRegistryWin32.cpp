@@ -39,7 +39,8 @@ std::optional<std::string> CRkProfileRegistry::Variable(const char* name)
     unsigned char profile[sizeof value + 1] = {};
     if (!QueryValue(name, profile, sizeof value))
         return std::nullopt;
-    return std::string(reinterpret_cast<const char*>(profile), ::strnlen(reinterpret_cast<const char*>(profile), sizeof value));
+    return std::string(reinterpret_cast<const char*>(profile),
+                       ::strnlen(reinterpret_cast<const char*>(profile), sizeof value));
 }
 
 CRkProfileRegistry& SystemProfileRegistry() { return s_registry; }

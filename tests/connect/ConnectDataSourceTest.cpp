@@ -1,14 +1,21 @@
 // RkConnect against real data sources through the system's ODBC driver
 // manager: a SQLite database file and the PostgreSQL server of the tests.
 
+#include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "ConnectTestSupport.h"
+#include "TestEnv.h"
+#include "TestPaths.h"
 #include "db2/Db2Files.h"
+#include "os/Environment.h"
+#include "os/Paths.h"
+#include "os/Socket.h"
 
 using namespace rk::test;
 
@@ -69,6 +76,35 @@ TEST_F(ConnectPostgres, SucceedsWithTheLongNameCutToEightBytes)
     EXPECT_EQ("", outcome.Message());
 }
 
+// A data source db2dsdriver.cfg alone names: the stand-in's CLI resolves it
+// as DB2 does and reaches the server behind it; the same at a port nothing
+// listens at is DB2's communication error.
+TEST_F(ConnectPostgres, AnAliasOnlyTheDsDriverCfgNamesReachesItsServer)
+{
+    const std::string port = rk::os::GetEnv("RK_PG_PORT").empty() ? "54329" : rk::os::GetEnv("RK_PG_PORT");
+    const std::string cfg = rk::test::TemporaryPath("rkdb2-dsdriver") + ".cfg";
+    std::ofstream(cfg)
+        << "<configuration><dsncollection>\n<dsn alias=\"PGXML\" name=\"testdb\" host=\"127.0.0.1\" port=\"" << port
+        << "\"/>\n<dsn alias=\"CLOSED\" name=\"testdb\" host=\"127.0.0.1\" port=\"1\"/>\n"
+        << "</dsncollection></configuration>\n";
+    const rk::test::ScopedEnv path("DB2DSDRIVER_CFG_PATH", rk::os::PlatformPath(cfg));
+    const auto reached = Connect(library, "PGXML", "tester", "testpw");
+    EXPECT_EQ(1, reached.result) << reached.Message();
+    EXPECT_EQ(std::string("PostgreS", 8), reached.DbmsField());
+    const auto refused = Connect(library, "CLOSED", "tester", "testpw");
+    EXPECT_EQ(0, refused.result);
+    const auto blocks = ParseMessage(refused.Message());
+    ASSERT_TRUE(blocks && !blocks->empty() && !(*blocks)[0].empty()) << refused.Message();
+    EXPECT_EQ(-30081, (*blocks)[0][0].nativeError);
+    EXPECT_NE(std::string::npos, (*blocks)[0][0].text.find("SQL30081N  A communication error has been detected."))
+        << refused.Message();
+    EXPECT_NE(std::string::npos,
+              (*blocks)[0][0].text.find("Protocol specific error code(s): \"" +
+                                        std::to_string(rk::os::ConnectionRefusedCode()) + "\", \"*\", \"*\""))
+        << refused.Message();
+    std::remove(cfg.c_str());
+}
+
 TEST_F(ConnectPostgres, WrongPasswordReportsTheServersRefusal)
 {
     const auto outcome = Connect(library, kPostgresDsn, "tester", "not-the-password");
@@ -85,7 +121,9 @@ TEST_F(ConnectPostgres, WrongPasswordReportsTheServersRefusal)
     EXPECT_TRUE(outcome.NothingWrittenBehindTheTerminator());
 }
 
-TEST_F(ConnectOdbc, UnknownDataSourceNameReportsIM002)
+// No DB2 source names it and no ODBC data source of the system stands in:
+// DB2's SQL1013N, as a client reports it.
+TEST_F(ConnectOdbc, UnknownDataSourceNameReportsSql1013N)
 {
     const auto outcome = Connect(library, "RkNoSuchSource", "user", "password");
     EXPECT_EQ(0, outcome.result);
@@ -93,9 +131,10 @@ TEST_F(ConnectOdbc, UnknownDataSourceNameReportsIM002)
     ASSERT_TRUE(blocks) << outcome.Message();
     ASSERT_EQ(2u, blocks->size()) << outcome.Message();
     ASSERT_EQ(1u, (*blocks)[0].size()) << outcome.Message();
-    EXPECT_EQ("IM002", (*blocks)[0][0].sqlstate);
-    EXPECT_EQ(0, (*blocks)[0][0].nativeError);
-    EXPECT_EQ("[unixODBC][Driver Manager]Data source name not found and no default driver specified",
+    EXPECT_EQ("08001", (*blocks)[0][0].sqlstate);
+    EXPECT_EQ(-1013, (*blocks)[0][0].nativeError);
+    EXPECT_EQ("[IBM][CLI Driver] SQL1013N  The database alias name or database name \"RkNoSuchSource\" could not be "
+              "found.  SQLSTATE=42705",
               (*blocks)[0][0].text);
     EXPECT_TRUE(outcome.DbmsNameUntouched());
 }

@@ -22,6 +22,10 @@ Driver=libsqlite3odbc.so
 [RkPostgreSQL]
 Description=PostgreSQL ODBC driver (ANSI)
 Driver=psqlodbca.so
+
+[PostgreSQL Unicode]
+Description=PostgreSQL ODBC driver (Unicode), which the stand-in's CLI reaches DB2 data sources with
+Driver=psqlodbcw.so
 ")
 file(WRITE ${RK_ODBC_DIR}/odbc.ini
 "[RkSQLite]
@@ -36,7 +40,7 @@ Servername=127.0.0.1
 Port=${RK_PG_PORT}
 Database=testdb
 ")
-set(rk_odbc_env ODBCSYSINI=${RK_ODBC_DIR})
+set(rk_odbc_env ODBCSYSINI=${RK_ODBC_DIR} RK_PG_PORT=${RK_PG_PORT})
 
 # Starts the PostgreSQL server for the tests that need it; idempotent, and
 # left running for later runs (scripts/postgres.sh stop ends it).

@@ -10,6 +10,8 @@
 //   catalog-node NAME HOST SERVICE PROTOCOL SECURITY COMMENT
 //   catalog-database ALIAS DATABASE NODE AUTHENTICATION PRINCIPAL
 //   alternate ALIAS HOST PORT
+//   sources                 the data sources: alias, database, host, port,
+//                           source, line, shadowed
 //   uncatalog-node NAME, uncatalog-database ALIAS
 //                           {"code": N, "message": "..."}
 // A listing that fails prints the error text on stderr and exits with 1; no
@@ -113,8 +115,24 @@ static class BindingProbe
         return 0;
     }
 
+    static int Sources()
+    {
+        DataSourceList list = DataSourceList.Create();
+        if (list == null || !list.Populate())
+            return 1;
+        string[] names = {"", "directory", "db2cli.ini", "db2dsdriver.cfg"};
+        Console.WriteLine("[" + string.Join(",", list.Sources.Select(r => "\n  " + Json(new[] {
+            Field("alias", r.Alias), Field("database", r.DatabaseName), Field("host", r.HostName),
+            Field("port", r.Port), Field("source", names[r.Source]), Field("line", r.Line.ToString()),
+            Field("shadowed", r.Shadowed ? "true" : "false"),
+        }))) + "\n]");
+        return 0;
+    }
+
     static int Main(string[] args)
     {
+        if (args.Length == 1 && args[0] == "sources")
+            return Sources();
         if (args.Length == 1 && args[0] == "nodes")
             return Nodes();
         if (args.Length == 1 && args[0] == "records")

@@ -5,6 +5,8 @@
             binding, and an uncatalog of an unknown alias fails with DB2's text
   failures  a damaged store gives the binding DB2's error text; without the
             DB2 client the binding gets no list handle
+  sources   the binding's data sources are rkdb2 sources --format json's, a
+            db2cli.ini and a db2dsdriver.cfg beside the store's directory
   catalogue an SSL IPv6 node and a Kerberos database with an alternate server
             catalogued through the binding's records read back as rkdb2
             export --format json gives them, and uncatalogued alone
@@ -26,7 +28,7 @@ DATABASE = "SALES"
 
 
 def run(command, store, search_path=(SIM_DIR, LIBRARY_DIR)):
-    env = dict(os.environ, RKDB2_SIM_HOME=store, LD_LIBRARY_PATH=os.pathsep.join(search_path))
+    env = dict(os.environ, RKDB2_SIM_HOME=store, LD_LIBRARY_PATH=os.pathsep.join(search_path), DB2INSTPROF=store)
     return subprocess.run(command, env=env, capture_output=True)
 
 
@@ -122,7 +124,26 @@ def check_catalogue(store):
     expect(not [n for n in binding(store, "nodes") if n["name"] == "DB2SSL6"], "the node stays after its uncatalog")
 
 
-CHECKS = {"listing": check_listing, "catalog": check_catalog, "failures": check_failures,
+def check_sources(store):
+    cfg = os.path.join(store, "cfg")
+    os.makedirs(cfg, exist_ok=True)
+    with open(os.path.join(cfg, "db2cli.ini"), "w") as f:
+        f.write("[SAMPLE]\nDatabase=SAMPLEI\nHostname=ini.example.com\nPort=50100\n")
+    with open(os.path.join(cfg, "db2dsdriver.cfg"), "w") as f:
+        f.write('<configuration><dsncollection>\n<dsn alias="XMLONLY" name="X" host="x.example.com" port="1"/>'
+                '\n</dsncollection></configuration>\n')
+    listed = json_output([RKDB2, "sources", "--format", "json"], store)
+    expected = [{"alias": s["alias"], "database": s["database"], "host": s["host"], "port": s["port"],
+                 "source": s["source"], "line": str(s["line"] or 0), "shadowed": "true" if s["shadowed"] else "false"}
+                for s in listed]
+    through_binding = binding(store, "sources")
+    expect(through_binding == expected, f"the binding's sources\n{through_binding}\nrkdb2 lists\n{expected}")
+    expect([s["source"] for s in listed if s["alias"] == "SAMPLE"] == ["directory", "db2cli.ini"]
+           and [s["alias"] for s in listed if s["source"] == "db2dsdriver.cfg"] == ["XMLONLY"],
+           f"the sources of the store and its files: {listed}")
+
+
+CHECKS = {"sources": check_sources, "listing": check_listing, "catalog": check_catalog, "failures": check_failures,
           "catalogue": check_catalogue}
 
 with tempfile.TemporaryDirectory() as scratch:

@@ -23,7 +23,7 @@ add_custom_target(dotnet_binding_probe ALL DEPENDS ${dotnet_probe})
 
 # Mono finds RkDb2Rova.so (through the probe's dllmap), and the library the
 # stand-in, on LD_LIBRARY_PATH, which the check sets for each process.
-foreach(check IN ITEMS listing catalog failures catalogue)
+foreach(check IN ITEMS listing catalog failures catalogue sources)
   add_test(NAME dotnet/${check}
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/check_binding.py ${check} ${RK_MONO} ${dotnet_probe}
       $<TARGET_FILE:rkdb2> ${PROJECT_SOURCE_DIR}/tests/directory/rkdb2-store

@@ -331,7 +331,7 @@ protected:
             const auto refused = Connect(library, "RkNoSuchDataSource", "user", "password");
             const auto blocks = ParseMessage(refused.Message());
             if (refused.result != 0 || !blocks || blocks->empty() || (*blocks)[0].empty() ||
-                (*blocks)[0][0].sqlstate != "IM002" || !refused.NothingWrittenBehindTheTerminator())
+                (*blocks)[0][0].nativeError != -1013 || !refused.NothingWrittenBehindTheTerminator())
                 Problem("unknown data source: " + refused.Message());
             ++connections;
         }

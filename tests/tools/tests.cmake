@@ -1,7 +1,9 @@
 # rkdb2's own commands: export replayed into a fresh store, CSV read back as
 # the JSON, status, version and each command's help.
 
-rk_test_program(rkdb2_tests ${CMAKE_CURRENT_LIST_DIR}/ExportReplayTest.cpp ${CMAKE_CURRENT_LIST_DIR}/ApplyTest.cpp)
+rk_test_program(rkdb2_tests ${CMAKE_CURRENT_LIST_DIR}/ExportReplayTest.cpp ${CMAKE_CURRENT_LIST_DIR}/ApplyTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DataSourcesTest.cpp)
+target_link_libraries(rkdb2_tests PRIVATE rk_nlohmann_json)
 add_dependencies(rkdb2_tests rkdb2)
 rk_test_cases(rkdb2_tests CLIENT sim)
 
@@ -52,7 +54,7 @@ endif()
 set_tests_properties(tools/rkdb2_version PROPERTIES
   PASS_REGULAR_EXPRESSION "^rkdb2 ${version} \\((32|64)-bit\\)\r?\nRkDb2Rova ${library_version} \\([^\n]+RkDb2Rova\\.(dll|so)\\)")
 foreach(command IN ITEMS catalog uncatalog catalog-node catalog-database uncatalog-node uncatalog-database apply connect
-                export list show status)
+                export list show status sources resolve)
   add_test(NAME tools/rkdb2_help_${command} COMMAND rkdb2 help ${command})
   set_tests_properties(tools/rkdb2_help_${command} PROPERTIES
     PASS_REGULAR_EXPRESSION "Usage: rkdb2 ${command}.*Exit codes:\r?\n  0  .*\r?\n  1  .*\r?\n  2  wrong arguments")

@@ -1,7 +1,8 @@
 // rkdb2 status [--json]: which DB2 client this process uses. The library's
 // own path, version and bitness; for each of the client's three libraries
 // whether it loads, the file the system loaded and its version; and the
-// default instance as the library reads it.
+// default instance as the library reads it; the client's kind and the
+// configuration files (db2cli.ini, db2dsdriver.cfg) it reads.
 
 #include <cstdio>
 #include <memory>
@@ -10,6 +11,7 @@
 
 #include "ClientFiles.h"
 #include "Command.h"
+#include "DataSourceListing.h"
 #include "DefaultInstance.h"
 #include "JsonOutput.h"
 #include "os/Environment.h"
@@ -23,6 +25,8 @@ struct Status {
     std::vector<rkdb2::ClientFileStatus> client;
     rkdb2::DefaultInstance defaultInstance;
     std::string db2Instance; // DB2INSTANCE, empty when unset
+    bool sourcesRead = false;
+    RkDataSourceFiles files{};
 };
 
 Status GatherStatus(rk::host::HostLibrary& library)
@@ -36,6 +40,10 @@ Status GatherStatus(rk::host::HostLibrary& library)
     status.client = rkdb2::InspectClientFiles();
     status.defaultInstance = rkdb2::ReadDefaultInstance();
     status.db2Instance = rk::os::GetEnv("DB2INSTANCE");
+    rkdb2::DataSourceListing listing;
+    std::string error;
+    status.sourcesRead = rkdb2::ListDataSources(library, listing, error);
+    status.files = listing.files;
     return status;
 }
 
@@ -79,6 +87,13 @@ void PrintText(const Status& status)
         instance = *profileValue + " (DB2INSTDEF)";
     line("default instance", instance);
     line("DB2INSTANCE", status.db2Instance.empty() ? "(not set)" : status.db2Instance);
+    if (!status.sourcesRead) {
+        line("data sources", "(the directory cannot be read: rkdb2 sources says why)");
+        return;
+    }
+    line("client kind", rkdb2::ClientKindText(status.files.clientKind));
+    line("db2cli.ini", status.files.cliIni[0] != '\0' ? status.files.cliIni : "(none found)");
+    line("db2dsdriver.cfg", status.files.dsDriverCfg[0] != '\0' ? status.files.dsDriverCfg : "(none found)");
 }
 
 rkdb2::Json OptionalText(const std::string& text)
@@ -104,7 +119,12 @@ void PrintJson(const Status& status)
           {"bitness", kBitness}}},
         {"client", client},
         {"defaultInstance", rkdb2::JsonText(status.defaultInstance.name)},
-        {"db2Instance", OptionalText(status.db2Instance)}};
+        {"db2Instance", OptionalText(status.db2Instance)},
+        {"clientKind", !status.sourcesRead                            ? rkdb2::Json(nullptr)
+                       : status.files.clientKind == RKDB2_CLIENT_FULL ? rkdb2::Json("full")
+                                                                      : rkdb2::Json("driver")},
+        {"cliIni", OptionalText(status.sourcesRead ? status.files.cliIni : "")},
+        {"dsDriverCfg", OptionalText(status.sourcesRead ? status.files.dsDriverCfg : "")}};
     std::fputs(rkdb2::JsonDocument(document).c_str(), stdout);
 }
 

@@ -12,7 +12,7 @@
 namespace rk::db2config {
 
 struct XmlElement {
-    std::string name;                                           // as written, UTF-8
+    std::string name;                                            // as written, UTF-8
     std::vector<std::pair<std::string, std::string>> attributes; // names and values, UTF-8
     unsigned line;
     unsigned depth; // 0 for the document's root element

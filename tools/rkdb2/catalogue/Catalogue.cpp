@@ -1,5 +1,7 @@
 #include "Catalogue.h"
 
+#include "DataSourceListing.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -154,6 +156,12 @@ bool ReadCatalogue(rk::host::HostLibrary& library, Catalogue& catalogue, std::st
         else
             catalogue.databases.push_back(std::move(database));
     }
+    DataSourceListing sources;
+    if (!ListDataSources(library, sources, error))
+        return false;
+    for (const auto& record : sources.sources)
+        if (record.source != RKDB2_SOURCE_DIRECTORY)
+            catalogue.fileSources.push_back(record);
     return true;
 }
 

@@ -44,12 +44,16 @@ struct Catalogue {
     std::vector<CatalogueNode> nodes;
     std::vector<CatalogueDatabase> databases;
     std::vector<LeftOutEntry> leftOut;
+    // The data sources of db2cli.ini and db2dsdriver.cfg, exported for
+    // people and scripts; apply leaves the files alone.
+    std::vector<RkDataSourceRecord> fileSources;
 };
 
 // The client's catalogue through the library's exports: the node directory
 // (RkListNodes), then the database list with each entry's record
 // (RkGetDatabaseRecord). Local databases, entries of other kinds and
-// databases whose node is not catalogued are left out, with the reason.
+// databases whose node is not catalogued are left out, with the reason;
+// then the data sources of the two configuration files.
 // False with `error` (DB2's text, or why no listing could be made).
 bool ReadCatalogue(rk::host::HostLibrary& library, Catalogue& catalogue, std::string& error);
 

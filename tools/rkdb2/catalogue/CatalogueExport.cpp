@@ -5,6 +5,7 @@
 
 #include "CatalogKeywords.h"
 #include "Command.h"
+#include "DataSourceListing.h"
 #include "db2/Db2Names.h"
 
 namespace rkdb2 {
@@ -199,7 +200,10 @@ Json CatalogueJson(const Catalogue& catalogue)
     Json leftOut = Json::array();
     for (const auto& entry : catalogue.leftOut)
         leftOut.push_back({{"alias", JsonText(entry.alias)}, {"reason", JsonText(entry.reason)}});
-    return Json{{"nodes", nodes}, {"databases", databases}, {"leftOut", leftOut}};
+    Json dataSources = Json::array();
+    for (const auto& record : catalogue.fileSources)
+        dataSources.push_back(DataSourceJson(record));
+    return Json{{"nodes", nodes}, {"databases", databases}, {"leftOut", leftOut}, {"dataSources", dataSources}};
 }
 
 } // namespace rkdb2

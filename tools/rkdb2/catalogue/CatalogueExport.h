@@ -16,7 +16,8 @@ namespace rkdb2 {
 // unchanged.
 bool ClpScript(const Catalogue& catalogue, std::string& script, std::string& error);
 
-// The document: {"nodes": [...], "databases": [...], "leftOut": [...]}.
+// The document: {"nodes": [...], "databases": [...], "leftOut": [...],
+// "dataSources": [...]}; apply reads the first two.
 Json CatalogueJson(const Catalogue& catalogue);
 
 } // namespace rkdb2

@@ -247,8 +247,9 @@ bool ReadCatalogueFile(const std::string& text, Catalogue& catalogue, std::strin
         if (!root.is_object())
             throw BadField("(document)", "is not an object with \"nodes\" and \"databases\"");
         for (const auto& item : root.items())
-            if (item.key() != "nodes" && item.key() != "databases" && item.key() != "leftOut")
-                throw BadField(item.key(), "is not a part of a catalogue (nodes, databases, leftOut)");
+            if (item.key() != "nodes" && item.key() != "databases" && item.key() != "leftOut" &&
+                item.key() != "dataSources")
+                throw BadField(item.key(), "is not a part of a catalogue (nodes, databases, leftOut, dataSources)");
         Catalogue read;
         const Json& nodes = Array(root, "nodes");
         for (std::size_t i = 0; i < nodes.size(); ++i)
