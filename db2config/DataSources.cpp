@@ -246,7 +246,7 @@ void ReadSourcesFile(Source source, const std::string& path, std::vector<DataSou
     }
     file.seekg(0, std::ios::beg);
     std::string text(static_cast<std::size_t>(size), '\0');
-    if (!file.read(&text[0], size)) {
+    if (!file.read(&text[0], static_cast<std::streamsize>(size))) {
         problems.push_back(path + ": cannot be read");
         return;
     }
