@@ -22,8 +22,6 @@ std::map<db2::CliHandle, std::vector<Record>>& Records()
     return records;
 }
 
-constexpr const char* kDriver = "[IBM][CLI Driver] ";
-
 } // namespace
 
 void SetConnectionDiagnostic(db2::CliHandle dbc, const std::string& sqlstate, db2::CliInteger nativeError,
@@ -71,33 +69,6 @@ db2::CliReturn GetConnectionDiagnostic(db2::CliHandle dbc, short recordNumber, u
     std::memcpy(text, record.text.data(), length);
     text[length] = '\0';
     return length < record.text.size() ? db2::kCliSuccessWithInfo : db2::kCliSuccess;
-}
-
-std::string CommunicationErrorText(const std::string& location, const std::string& function, int code)
-{
-    return std::string(kDriver) +
-           "SQL30081N  A communication error has been detected.  Communication protocol being used: \"TCP/IP\".  "
-           "Communication API being used: \"SOCKETS\".  Location where the error was detected: \"" +
-           location + "\".  Communication function detecting the error: \"" + function +
-           "\".  Protocol specific error code(s): \"" + std::to_string(code) + "\", \"*\", \"*\".  SQLSTATE=08001";
-}
-
-std::string HostNotFoundText(const std::string& host)
-{
-    return std::string(kDriver) + "SQL1336N  The remote host \"" + host + "\" was not found.  SQLSTATE=08001";
-}
-
-std::string AliasNotFoundText(const std::string& alias)
-{
-    return std::string(kDriver) + "SQL1013N  The database alias name or database name \"" + alias +
-           "\" could not be found.  SQLSTATE=42705";
-}
-
-std::string SecurityFailedText()
-{
-    return std::string(kDriver) +
-           "SQL30082N  Security processing failed with reason \"24\" (\"USERNAME AND/OR PASSWORD INVALID\").  "
-           "SQLSTATE=08001";
 }
 
 } // namespace rk::sim

@@ -22,10 +22,4 @@ db2::CliReturn GetConnectionDiagnostic(db2::CliHandle dbc, short recordNumber, u
                                        db2::CliInteger* nativeError, unsigned char* text, short bufferLength,
                                        short* textLength);
 
-// DB2's texts as its CLI driver words them.
-std::string CommunicationErrorText(const std::string& location, const std::string& function, int code);
-std::string HostNotFoundText(const std::string& host);
-std::string AliasNotFoundText(const std::string& alias);
-std::string SecurityFailedText();
-
 } // namespace rk::sim

@@ -35,6 +35,7 @@
 #include "ListedEntryPoints.h"
 #include "OdbcDriverManager.h"
 #include "SyntheticDiagnostics.h"
+#include "db2/CliMessages.h"
 #include "db2/Db2Api.h"
 #include "os/Environment.h"
 #include "os/Socket.h"
@@ -99,7 +100,8 @@ CliReturn ConnectToServer(const rk::sim::OdbcDriverManager& dm, CliHandle dbc, c
     std::vector<rk::os::SocketAddress> addresses;
     rk::os::NetError error;
     if (!rk::os::ResolveHost(source.host, source.port, addresses, error) || addresses.empty()) {
-        rk::sim::SetConnectionDiagnostic(dbc, "08001", -1336, rk::sim::HostNotFoundText(source.host));
+        rk::sim::SetConnectionDiagnostic(dbc, "08001", rk::db2::cli::kSqlcodeHostNotFound,
+                                         rk::db2::cli::HostNotFoundText(source.host));
         return kCliError;
     }
     std::string location;
@@ -111,8 +113,8 @@ CliReturn ConnectToServer(const rk::sim::OdbcDriverManager& dm, CliHandle dbc, c
             break;
     }
     if (!reached) {
-        rk::sim::SetConnectionDiagnostic(dbc, "08001", -30081,
-                                         rk::sim::CommunicationErrorText(location, "connect", error.code));
+        rk::sim::SetConnectionDiagnostic(dbc, "08001", rk::db2::cli::kSqlcodeCommunicationError,
+                                         rk::db2::cli::CommunicationErrorText(location, "connect", error.code));
         return kCliError;
     }
     const std::string configured = rk::os::GetEnv("RKDB2_SIM_SERVER_DRIVER");
@@ -126,7 +128,8 @@ CliReturn ConnectToServer(const rk::sim::OdbcDriverManager& dm, CliHandle dbc, c
         return result;
     std::string sqlstate;
     if (FirstRecord(dm, dbc, sqlstate).find("password authentication failed") != std::string::npos)
-        rk::sim::SetConnectionDiagnostic(dbc, "08001", -30082, rk::sim::SecurityFailedText());
+        rk::sim::SetConnectionDiagnostic(dbc, "08001", rk::db2::cli::kSqlcodeSecurityFailed,
+                                         rk::db2::cli::SecurityFailedText());
     return result;
 }
 
@@ -181,7 +184,8 @@ CliReturn RK_DB2_CALL SQLConnect(CliHandle dbc, unsigned char* dataSource, short
             dm->SQLConnect(dbc, dataSource, dataSourceLength, user, userLength, password, passwordLength);
         std::string sqlstate;
         if (!Succeeded(result) && (FirstRecord(*dm, dbc, sqlstate), sqlstate == "IM002"))
-            rk::sim::SetConnectionDiagnostic(dbc, "08001", -1013, rk::sim::AliasNotFoundText(name));
+            rk::sim::SetConnectionDiagnostic(dbc, "08001", rk::db2::cli::kSqlcodeAliasNotFound,
+                                             rk::db2::cli::AliasNotFoundText(name));
         return result;
     });
 }
