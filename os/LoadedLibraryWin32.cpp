@@ -40,6 +40,18 @@ bool CanSetLibrarySearchDirectory() { return true; }
 
 void SetLibrarySearchDirectory(const std::string& dir) { ::SetDllDirectoryA(PlatformPath(dir).c_str()); }
 
+std::string FindLibraryFile(const std::string& fileName)
+{
+    char found[MAX_PATH] = {};
+    char added[MAX_PATH] = {};
+    const DWORD addedLength = ::GetDllDirectoryA(sizeof added, added);
+    if (addedLength > 0 &&
+        addedLength<sizeof added&& ::SearchPathA(added, fileName.c_str(), nullptr, sizeof found, found, nullptr)> 0)
+        return found;
+    const DWORD length = ::SearchPathA(nullptr, fileName.c_str(), nullptr, sizeof found, found, nullptr);
+    return length > 0 && length < sizeof found ? std::string(found) : std::string();
+}
+
 bool UnloadFinalizesInReleaseOrder() { return true; }
 
 } // namespace rk::os

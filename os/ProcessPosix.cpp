@@ -52,14 +52,16 @@ int RunProcess(const std::string& program, const std::vector<std::string>& args)
     return Spawn(program, args, nullptr);
 }
 
-int RunProcess(const std::string& program, const std::vector<std::string>& args, const std::string& outputPath)
+int RunProcess(const std::string& program, const std::vector<std::string>& args, const std::string& outputPath,
+               const std::string& inputPath)
 {
     posix_spawn_file_actions_t actions;
     if (::posix_spawn_file_actions_init(&actions) != 0)
         return -1;
     int result = -1;
     if (::posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644) == 0 &&
-        ::posix_spawn_file_actions_adddup2(&actions, 1, 2) == 0)
+        ::posix_spawn_file_actions_adddup2(&actions, 1, 2) == 0 &&
+        (inputPath.empty() || ::posix_spawn_file_actions_addopen(&actions, 0, inputPath.c_str(), O_RDONLY, 0) == 0))
         result = Spawn(program, args, &actions);
     ::posix_spawn_file_actions_destroy(&actions);
     return result;

@@ -31,7 +31,8 @@ int RunProcess(const std::string& program, const std::vector<std::string>& args)
     return static_cast<int>(::_spawnv(_P_WAIT, program.c_str(), argv.data()));
 }
 
-int RunProcess(const std::string& program, const std::vector<std::string>& args, const std::string& outputPath)
+int RunProcess(const std::string& program, const std::vector<std::string>& args, const std::string& outputPath,
+               const std::string& inputPath)
 {
     std::string commandLine = "\"" + program + "\"";
     for (const auto& arg : args)
@@ -41,16 +42,28 @@ int RunProcess(const std::string& program, const std::vector<std::string>& args,
                                         &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (output == INVALID_HANDLE_VALUE)
         return -1;
+    HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
+    const bool ownInput = !inputPath.empty();
+    if (ownInput) {
+        input = ::CreateFileA(inputPath.c_str(), GENERIC_READ, FILE_SHARE_READ, &inheritable, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (input == INVALID_HANDLE_VALUE) {
+            ::CloseHandle(output);
+            return -1;
+        }
+    }
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdInput = input;
     startup.hStdOutput = output;
     startup.hStdError = output;
     PROCESS_INFORMATION process = {};
     const BOOL started = ::CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                                           &startup, &process);
     ::CloseHandle(output);
+    if (ownInput)
+        ::CloseHandle(input);
     if (!started)
         return -1;
     ::WaitForSingleObject(process.hProcess, INFINITE);

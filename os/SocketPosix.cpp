@@ -137,4 +137,52 @@ void TcpConnection::Close()
     m_socket = -1;
 }
 
+bool TcpListener::ListenOnLoopback(int backlog, NetError& error)
+{
+    Close();
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        error = SystemError(errno);
+        return false;
+    }
+    m_socket = fd;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, backlog) != 0 ||
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        error = SystemError(errno);
+        Close();
+        return false;
+    }
+    m_port = ntohs(address.sin_port);
+    return true;
+}
+
+bool TcpListener::Accept(TcpConnection& connection, int timeoutMs, NetError& error)
+{
+    connection.Close();
+    const int ready = Wait(static_cast<int>(m_socket), POLLIN, timeoutMs);
+    if (ready <= 0) {
+        error = SystemError(ready == 0 ? ETIMEDOUT : errno);
+        return false;
+    }
+    const int fd = ::accept4(static_cast<int>(m_socket), nullptr, nullptr, SOCK_CLOEXEC);
+    if (fd < 0) {
+        error = SystemError(errno);
+        return false;
+    }
+    connection.m_socket = fd;
+    return true;
+}
+
+void TcpListener::Close()
+{
+    if (m_socket != -1)
+        ::close(static_cast<int>(m_socket));
+    m_socket = -1;
+    m_port = 0;
+}
+
 } // namespace rk::os

@@ -171,4 +171,56 @@ void TcpConnection::Close()
     m_socket = -1;
 }
 
+bool TcpListener::ListenOnLoopback(int backlog, NetError& error)
+{
+    Close();
+    if (!Started()) {
+        error = SystemError(::WSAGetLastError());
+        return false;
+    }
+    const SOCKET socket = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (socket == INVALID_SOCKET) {
+        error = SystemError(::WSAGetLastError());
+        return false;
+    }
+    m_socket = static_cast<std::intptr_t>(socket);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int length = sizeof address;
+    if (::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(socket, backlog) != 0 ||
+        ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        error = SystemError(::WSAGetLastError());
+        Close();
+        return false;
+    }
+    m_port = ntohs(address.sin_port);
+    return true;
+}
+
+bool TcpListener::Accept(TcpConnection& connection, int timeoutMs, NetError& error)
+{
+    connection.Close();
+    const int ready = Wait(Raw(m_socket), false, timeoutMs);
+    if (ready <= 0) {
+        error = SystemError(ready == 0 ? WSAETIMEDOUT : ::WSAGetLastError());
+        return false;
+    }
+    const SOCKET accepted = ::accept(Raw(m_socket), nullptr, nullptr);
+    if (accepted == INVALID_SOCKET) {
+        error = SystemError(::WSAGetLastError());
+        return false;
+    }
+    connection.m_socket = static_cast<std::intptr_t>(accepted);
+    return true;
+}
+
+void TcpListener::Close()
+{
+    if (m_socket != -1)
+        ::closesocket(Raw(m_socket));
+    m_socket = -1;
+    m_port = 0;
+}
+
 } // namespace rk::os

@@ -14,6 +14,15 @@
 
 namespace rk::db2 {
 
+// On Windows the other bitness's client has files of its own names
+// (db2app64.dll beside db2app.dll), which the build defines the suffix of;
+// Linux names both bitnesses' files alike, so there is none.
+#ifdef RK_DB2_OTHER_FILE_SUFFIX
+inline constexpr const char* kOtherBitnessFileSuffix = RK_DB2_OTHER_FILE_SUFFIX;
+#else
+inline constexpr const char* kOtherBitnessFileSuffix = nullptr;
+#endif
+
 // The 64-bit client also exports the two message entry points from its
 // application library: where db2sys64.dll cannot be loaded at all, they are
 // taken from db2app64.dll instead.

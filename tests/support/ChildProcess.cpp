@@ -28,10 +28,19 @@ std::string Rkdb2() { return ExecutableDir() + "/" + os::ExecutableFileName("rkd
 
 int RunRkdb2(std::vector<std::string> args) { return os::RunProcess(Rkdb2(), WithClient(std::move(args))); }
 
-int RunRkdb2(std::vector<std::string> args, std::string& output)
+int RunRkdb2(std::vector<std::string> args, std::string& output) { return RunRkdb2(std::move(args), output, ""); }
+
+int RunRkdb2(std::vector<std::string> args, std::string& output, const std::string& input)
 {
     const std::string path = TemporaryPath("rkdb2-output");
-    const int exitCode = os::RunProcess(Rkdb2(), WithClient(std::move(args)), path);
+    std::string inputPath;
+    if (!input.empty()) {
+        inputPath = TemporaryPath("rkdb2-input");
+        std::ofstream(inputPath, std::ios::binary) << input;
+    }
+    const int exitCode = os::RunProcess(Rkdb2(), WithClient(std::move(args)), path, inputPath);
+    if (!inputPath.empty())
+        std::remove(inputPath.c_str());
     std::ifstream file(path, std::ios::binary);
     output.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     file.close();

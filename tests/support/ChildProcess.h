@@ -12,5 +12,7 @@ int RunRkdb2(std::vector<std::string> args);
 // The same, with what rkdb2 wrote to its standard output and error in
 // `output`.
 int RunRkdb2(std::vector<std::string> args, std::string& output);
+// The same with `input` on its standard input.
+int RunRkdb2(std::vector<std::string> args, std::string& output, const std::string& input);
 
 } // namespace rk::test

@@ -1,15 +1,28 @@
 # rkdb2's own commands: export replayed into a fresh store, CSV read back as
-# the JSON, status, version and each command's help.
+# the JSON, apply, the data sources, doctor, status, version and each
+# command's help.
 
 rk_test_program(rkdb2_tests ${CMAKE_CURRENT_LIST_DIR}/ExportReplayTest.cpp ${CMAKE_CURRENT_LIST_DIR}/ApplyTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DataSourcesTest.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/DataSourcesTest.cpp ${CMAKE_CURRENT_LIST_DIR}/DoctorTest.cpp)
 target_link_libraries(rkdb2_tests PRIVATE rk_nlohmann_json)
 add_dependencies(rkdb2_tests rkdb2)
-rk_test_cases(rkdb2_tests CLIENT sim)
+rk_test_cases(rkdb2_tests CLIENT sim FILTER "-DoctorAlias*")
+
+# doctor's connection steps: a TLS listener with a throwaway certificate
+# (started once, stopped after the cases), and the PostgreSQL server.
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+set(rk_tls_dir ${CMAKE_CURRENT_BINARY_DIR}/tls-listener)
+add_test(NAME tools/tls_listener_start COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/tls_listener.py start ${rk_tls_dir})
+add_test(NAME tools/tls_listener_stop COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/tls_listener.py stop ${rk_tls_dir})
+set_tests_properties(tools/tls_listener_start PROPERTIES FIXTURES_SETUP rk_tls_listener)
+set_tests_properties(tools/tls_listener_stop PROPERTIES FIXTURES_CLEANUP rk_tls_listener)
+rk_test_cases(rkdb2_tests CLIENT sim FILTER "DoctorAlias.*" ENVIRONMENT RKDB2_TEST_TLS_PORT_FILE=${rk_tls_dir}/port
+  PROPERTIES FIXTURES_REQUIRED rk_tls_listener)
+rk_test_cases(rkdb2_tests CLIENT sim FILTER "DoctorAliasConnection.*" ENVIRONMENT ${rk_odbc_env}
+  PROPERTIES FIXTURES_REQUIRED rk_postgres)
 
 set(rkdb2_env RKDB2_SIM_HOME=${PROJECT_SOURCE_DIR}/tests/directory/rkdb2-store ${RK_RKDB2_CLIENT_ENV})
 
-find_package(Python3 COMPONENTS Interpreter)
 if(NOT RK_WINDOWS AND Python3_FOUND)
   add_test(NAME tools/rkdb2_list_csv_reads_as_json
     COMMAND Python3::Interpreter ${CMAKE_CURRENT_LIST_DIR}/csv_reads_as_json.py $<TARGET_FILE:rkdb2>)
@@ -54,7 +67,7 @@ endif()
 set_tests_properties(tools/rkdb2_version PROPERTIES
   PASS_REGULAR_EXPRESSION "^rkdb2 ${version} \\((32|64)-bit\\)\r?\nRkDb2Rova ${library_version} \\([^\n]+RkDb2Rova\\.(dll|so)\\)")
 foreach(command IN ITEMS catalog uncatalog catalog-node catalog-database uncatalog-node uncatalog-database apply connect
-                export list show status sources resolve)
+                doctor export list show status sources resolve)
   add_test(NAME tools/rkdb2_help_${command} COMMAND rkdb2 help ${command})
   set_tests_properties(tools/rkdb2_help_${command} PROPERTIES
     PASS_REGULAR_EXPRESSION "Usage: rkdb2 ${command}.*Exit codes:\r?\n  0  .*\r?\n  1  .*\r?\n  2  wrong arguments")

@@ -71,6 +71,23 @@ ClientFileStatus Inspect(const ClientFile& file)
 
 } // namespace
 
+std::vector<OtherBitnessFile> FindOtherBitnessClientFiles()
+{
+    std::vector<OtherBitnessFile> found;
+    if (rk::db2::kOtherBitnessFileSuffix == nullptr)
+        return found;
+    const std::string ending = std::string(RK_DB2_FILE_SUFFIX) + ".dll";
+    for (const ClientFile& file : ClientFiles()) {
+        const std::string name = file.fileName;
+        const std::string other =
+            name.substr(0, name.size() - ending.size()) + rk::db2::kOtherBitnessFileSuffix + ".dll";
+        const std::string path = rk::os::FindLibraryFile(other);
+        if (!path.empty())
+            found.push_back({other, path});
+    }
+    return found;
+}
+
 ProductLibraryStatus InspectProductLibrary()
 {
     ProductLibraryStatus status;

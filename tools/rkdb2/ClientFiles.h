@@ -29,4 +29,13 @@ ProductLibraryStatus InspectProductLibrary();
 // library's first use: a file the library holds is the file it loaded.
 std::vector<ClientFileStatus> InspectClientFiles();
 
+// The other bitness's client files (db2app64.dll for a 32-bit build, and so
+// on) where the library search would find them: "db2app64.dll" and the path.
+// Always empty on Linux, which names both bitnesses' files alike.
+struct OtherBitnessFile {
+    std::string fileName;
+    std::string path;
+};
+std::vector<OtherBitnessFile> FindOtherBitnessClientFiles();
+
 } // namespace rkdb2

@@ -5,34 +5,20 @@
 
 #include <cstdio>
 #include <cstring>
-#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "Command.h"
+#include "Password.h"
 #include "db2/ByteLayout.h"
-#include "os/Terminal.h"
 
 namespace {
-
-bool ReadPassword(std::string& password)
-{
-    const rk::os::TerminalEchoOff echoOff;
-    if (echoOff.IsTerminal())
-        std::fprintf(stderr, "Password: ");
-    const bool read = static_cast<bool>(std::getline(std::cin, password));
-    if (echoOff.IsTerminal())
-        std::fprintf(stderr, "\n");
-    if (!password.empty() && password.back() == '\r')
-        password.pop_back();
-    return read;
-}
 
 int Connect(rk::host::HostLibrary& library, const std::string& dsn, const std::string& user)
 {
     std::string password;
-    if (!ReadPassword(password)) {
+    if (!rkdb2::ReadPassword(password)) {
         std::fprintf(stderr, "rkdb2: no password on standard input\n");
         return rkdb2::kExitUsage;
     }

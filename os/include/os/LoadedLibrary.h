@@ -41,6 +41,12 @@ bool CanSetLibrarySearchDirectory();
 // the platform can; nothing elsewhere.
 void SetLibrarySearchDirectory(const std::string& dir);
 
+// Where the search for a library by bare file name would find the file
+// `fileName`, without loading it: the directory added above, then the
+// program's directory, the system's and PATH (SearchPathA) on Windows, the
+// directories of LD_LIBRARY_PATH on Linux. Empty when no such file is there.
+std::string FindLibraryFile(const std::string& fileName);
+
 // Whether unloading a library that releases others runs their finalizers in
 // the order it releases them: Windows does; glibc defers the finalizers of
 // libraries released while another one is being unloaded and runs them in

@@ -16,7 +16,9 @@ std::string ExecutableDir();
 // could not be started or did not exit normally.
 int RunProcess(const std::string& program, const std::vector<std::string>& args);
 // The same with the program's standard output and error written to the file
-// `outputPath` (created or emptied first).
-int RunProcess(const std::string& program, const std::vector<std::string>& args, const std::string& outputPath);
+// `outputPath` (created or emptied first), and its standard input read from
+// the file `inputPath` unless that is empty (then it is this process's).
+int RunProcess(const std::string& program, const std::vector<std::string>& args, const std::string& outputPath,
+               const std::string& inputPath = "");
 
 } // namespace rk::os

@@ -33,6 +33,8 @@ bool ResolveHost(const std::string& host, const std::string& port, std::vector<S
 int ConnectionRefusedCode();
 int TimedOutCode();
 
+class TcpListener;
+
 class TcpConnection {
 public:
     TcpConnection() = default;
@@ -51,7 +53,30 @@ public:
     bool IsOpen() const { return m_socket != -1; }
 
 private:
+    friend class TcpListener;
     std::intptr_t m_socket = -1; // a SOCKET on Windows, a descriptor elsewhere
+};
+
+// A listening socket on the loopback address, for tests and tools that
+// stand in for a server.
+class TcpListener {
+public:
+    TcpListener() = default;
+    ~TcpListener() { Close(); }
+    TcpListener(const TcpListener&) = delete;
+    TcpListener& operator=(const TcpListener&) = delete;
+
+    // Listens on 127.0.0.1 at a port the system picks, with room for
+    // `backlog` connections not yet accepted.
+    bool ListenOnLoopback(int backlog, NetError& error);
+    int Port() const { return m_port; }
+    // Takes the next connection within `timeoutMs`.
+    bool Accept(TcpConnection& connection, int timeoutMs, NetError& error);
+    void Close();
+
+private:
+    std::intptr_t m_socket = -1;
+    int m_port = 0;
 };
 
 } // namespace rk::os

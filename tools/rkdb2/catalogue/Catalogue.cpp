@@ -151,9 +151,10 @@ bool ReadCatalogue(rk::host::HostLibrary& library, Catalogue& catalogue, std::st
         else if (type != rk::db2::kEntryTypeRemote)
             catalogue.leftOut.push_back(
                 {database.alias, "its entry type '" + std::string(1, record.entryType) + "' is not a remote entry"});
-        else if (FindNode(catalogue.nodes, database.node) == nullptr)
+        else if (FindNode(catalogue.nodes, database.node) == nullptr) {
             catalogue.leftOut.push_back({database.alias, "its node " + database.node + " is not catalogued"});
-        else
+            catalogue.orphans.push_back(std::move(database));
+        } else
             catalogue.databases.push_back(std::move(database));
     }
     DataSourceListing sources;

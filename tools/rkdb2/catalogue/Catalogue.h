@@ -44,6 +44,8 @@ struct Catalogue {
     std::vector<CatalogueNode> nodes;
     std::vector<CatalogueDatabase> databases;
     std::vector<LeftOutEntry> leftOut;
+    // The remote databases among them whose node is not catalogued.
+    std::vector<CatalogueDatabase> orphans;
     // The data sources of db2cli.ini and db2dsdriver.cfg, exported for
     // people and scripts; apply leaves the files alone.
     std::vector<RkDataSourceRecord> fileSources;
