@@ -72,6 +72,18 @@ foreach(command IN ITEMS catalog uncatalog catalog-node catalog-database uncatal
   set_tests_properties(tools/rkdb2_help_${command} PROPERTIES
     PASS_REGULAR_EXPRESSION "Usage: rkdb2 ${command}.*Exit codes:\r?\n  0  .*\r?\n  1  .*\r?\n  2  wrong arguments")
 endforeach()
+# Arguments DB2 would cut or refuse are refused before the library is called,
+# naming the argument: nothing is catalogued cut short.
+add_test(NAME tools/rkdb2_catalog_arguments_checked COMMAND sh -c
+  "${RK_RKDB2_SHELL} catalog-database NINECHARS --node N 2>&1; echo exit=$?; ${RK_RKDB2_SHELL} catalog-node N --host h --comment 'one character over the DB2 limit' 2>&1; echo exit=$?")
+set_tests_properties(tools/rkdb2_catalog_arguments_checked PROPERTIES ENVIRONMENT "RKDB2_SIM_HOME=${RK_NO_SIM_HOME};${RK_RKDB2_CLIENT_ENV}"
+  PASS_REGULAR_EXPRESSION "ALIAS: has 9 characters, more than the 8 DB2 takes
+?
+exit=2
+?
+rkdb2: --comment: has 32 characters, more than the 30 DB2 takes
+?
+exit=2")
 add_test(NAME tools/rkdb2_unknown_option COMMAND sh -c "${RK_RKDB2_SHELL} list --bogus 2>&1; echo exit=$?")
 set_tests_properties(tools/rkdb2_unknown_option PROPERTIES
   PASS_REGULAR_EXPRESSION "not expected: --bogus.*Usage: rkdb2 list.*exit=2")

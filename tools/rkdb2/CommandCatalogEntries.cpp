@@ -9,6 +9,7 @@
 
 #include "CatalogKeywords.h"
 #include "Catalogue.h"
+#include "CatalogueFile.h"
 #include "CataloguePlan.h"
 #include "Command.h"
 
@@ -59,6 +60,10 @@ public:
         m_node.protocol = m_ipv4 ? RKDB2_PROTOCOL_TCPIP4 : m_ipv6 ? RKDB2_PROTOCOL_TCPIP6 : RKDB2_PROTOCOL_TCPIP;
         m_node.security = m_ssl ? RKDB2_SECURITY_SSL : RKDB2_SECURITY_NONE;
         std::string message;
+        if (!rkdb2::CheckNodeArguments(m_node, message)) {
+            std::fprintf(stderr, "rkdb2: %s\n", message.c_str());
+            return rkdb2::kExitUsage;
+        }
         const bool ok = rkdb2::LibraryCalls(library).catalogNode(m_node, message);
         return Report(ok,
                       "Catalogued node " + m_node.name + " (host " + m_node.host + ", service " + m_node.service +
@@ -124,8 +129,12 @@ public:
             m_database.altHost = m_alternate.substr(0, colon);
             m_database.altPort = m_alternate.substr(colon + 1);
         }
-        const rkdb2::CatalogueCalls calls = rkdb2::LibraryCalls(library);
         std::string message;
+        if (!rkdb2::CheckDatabaseArguments(m_database, message)) {
+            std::fprintf(stderr, "rkdb2: %s\n", message.c_str());
+            return rkdb2::kExitUsage;
+        }
+        const rkdb2::CatalogueCalls calls = rkdb2::LibraryCalls(library);
         if (!calls.catalogDatabase(m_database, message))
             return Report(false, "", "cannot catalog database " + m_database.alias, message);
         if (!m_database.altHost.empty() &&

@@ -50,6 +50,17 @@ bool HasControlCharacter(const std::string& text)
     });
 }
 
+void CheckText(const std::string& text, std::size_t maxLength, bool required, const std::string& path)
+{
+    if (required && text.empty())
+        throw BadField(path, "is empty");
+    if (text.size() > maxLength)
+        throw BadField(path, "has " + std::to_string(text.size()) + " characters, more than the " +
+                                 std::to_string(maxLength) + " DB2 takes");
+    if (HasControlCharacter(text))
+        throw BadField(path, "holds a control character");
+}
+
 // One object of the document, its fields read by name and each checked; a
 // field it does not know is refused, so that a misspelt one is not lost.
 class Fields {
@@ -79,13 +90,7 @@ public:
         if (!value->is_string())
             throw BadField(Path(name), "is not a text");
         const std::string text = Bytes(value->get<std::string>(), Path(name));
-        if (required && text.empty())
-            throw BadField(Path(name), "is empty");
-        if (text.size() > maxLength)
-            throw BadField(Path(name), "has " + std::to_string(text.size()) + " characters, more than the " +
-                                           std::to_string(maxLength) + " DB2 takes");
-        if (HasControlCharacter(text))
-            throw BadField(Path(name), "holds a control character");
+        CheckText(text, maxLength, required, Path(name));
         return text;
     }
 
@@ -226,6 +231,50 @@ void CheckUnique(const std::vector<Entry>& entries, std::string Entry::*name, co
 }
 
 } // namespace
+
+bool CheckNodeArguments(const CatalogueNode& node, std::string& error)
+{
+    namespace ni = rk::db2::nodeinfo;
+    try {
+        CheckText(node.name, ni::kNodeName.width, true, "NAME");
+        CheckName(node.name, "NAME", true);
+        CheckText(node.host, ni::kHostName.width, true, "--host");
+        CheckWord(node.host, "--host");
+        CheckText(node.service, ni::kServiceName.width, true, "--service");
+        CheckWord(node.service, "--service");
+        CheckText(node.comment, ni::kComment.width, false, "--comment");
+        return true;
+    } catch (const BadField& bad) {
+        error = bad.what();
+        return false;
+    }
+}
+
+bool CheckDatabaseArguments(const CatalogueDatabase& database, std::string& error)
+{
+    namespace di = rk::db2::dbinfo;
+    try {
+        CheckText(database.alias, di::kAlias.width, true, "ALIAS");
+        CheckName(database.alias, "ALIAS", false);
+        CheckText(database.database, di::kDatabaseName.width, true, "--database");
+        CheckName(database.database, "--database", false);
+        CheckText(database.node, di::kNodeName.width, true, "--node");
+        CheckName(database.node, "--node", true);
+        CheckText(database.principal, rk::db2::kMaxPrincipalLength, false, "--principal");
+        CheckWord(database.principal, "--principal");
+        if (!database.principal.empty() && !TakesPrincipal(database.authentication))
+            throw BadField("--principal", "is only for KERBEROS, KRB_SERVER_ENCRYPT, DCE and DCE_SERVER_ENCRYPT "
+                                          "authentication");
+        CheckText(database.comment, di::kComment.width, false, "--comment");
+        CheckText(database.altHost, di::kAltHostName.width, false, "--alternate");
+        CheckWord(database.altHost, "--alternate");
+        CheckText(database.altPort, di::kAltPortNumber.width, false, "--alternate");
+        return true;
+    } catch (const BadField& bad) {
+        error = bad.what();
+        return false;
+    }
+}
 
 bool ReadCatalogueFile(const std::string& text, Catalogue& catalogue, std::string& error)
 {

@@ -16,4 +16,9 @@ namespace rkdb2 {
 // Latin-1 character of that value.
 bool ReadCatalogueFile(const std::string& text, Catalogue& catalogue, std::string& error);
 
+// The same rules for one entry given on the command line: false with
+// `error` naming the argument or option ("ALIAS: ...", "--host: ...").
+bool CheckNodeArguments(const CatalogueNode& node, std::string& error);
+bool CheckDatabaseArguments(const CatalogueDatabase& database, std::string& error);
+
 } // namespace rkdb2
