@@ -2,8 +2,8 @@
 // A TLS handshake as a client over a connected TcpConnection, to see what
 // the server offers: the protocol version agreed and the server's
 // certificate. Schannel on Windows, OpenSSL elsewhere. The certificate is
-// read, not trusted or rejected: the DB2 client judges it against its own
-// keystore, which this machine's trust store is not.
+// read, not trusted or rejected: whom to trust is the caller's matter, not
+// this machine's trust store's.
 
 #include <string>
 
