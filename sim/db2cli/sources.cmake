@@ -4,5 +4,5 @@
 add_library(db2cli_objects OBJECT db2cli/ConnectionDiagnostics.cpp db2cli/DataSourceResolution.cpp
   db2cli/Db2Cli.cpp db2cli/OdbcDriverManager.cpp db2cli/OdbcLibraryFiles${RK_PLATFORM_SUFFIX}.cpp
   db2cli/SyntheticDiagnostics.cpp)
-target_link_libraries(db2cli_objects PRIVATE rksim_store rk_db2_config)
-set(RK_DB2CLI_LIBRARIES rksim_store rk_db2_config)
+target_link_libraries(db2cli_objects PRIVATE rksim_store rk_db2_config_sim)
+set(RK_DB2CLI_LIBRARIES rksim_store rk_db2_config_sim)

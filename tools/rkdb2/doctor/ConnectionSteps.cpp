@@ -1,6 +1,7 @@
 #include "ConnectionSteps.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <vector>

@@ -1,6 +1,7 @@
 #include "Findings.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstddef>
 #include <map>
 
