@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include <dlfcn.h>
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
 
@@ -75,6 +76,22 @@ void StructuredError(void* context, xmlErrorPtr error)
     Fail(parse, message, error->line > 0 ? static_cast<unsigned>(error->line) : LineOf(parse));
 }
 
+// libxml2 allocates its process-wide state once, at its first use, and frees
+// it only in xmlCleanupParser, which a library must never call (the host may
+// use libxml2 too). Were libxml2 unloaded with this library, that state would
+// be lost at each unload and made again at the next load; kept loaded for the
+// process's life, it is made once.
+void KeepLibxml2Loaded()
+{
+    static const bool kept = [] {
+        Dl_info info{};
+        if (::dladdr(reinterpret_cast<void*>(&xmlCreatePushParserCtxt), &info) == 0 || info.dli_fname == nullptr)
+            return false;
+        return ::dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE) != nullptr;
+    }();
+    static_cast<void>(kept);
+}
+
 } // namespace
 
 bool ReadXmlElements(const std::string& document, const std::function<void(const XmlElement&)>& element,
@@ -85,6 +102,7 @@ bool ReadXmlElements(const std::string& document, const std::function<void(const
         error = "the file is too large to read";
         return false;
     }
+    KeepLibxml2Loaded();
     xmlSAXHandler handler{};
     handler.initialized = XML_SAX2_MAGIC;
     handler.startElementNs = StartElement;

@@ -149,6 +149,7 @@ TEST_F(Apply, InputDb2WouldRefuseIsRefusedWithItsPathBeforeAnythingIsWritten)
         std::string message;
     } cases[] = {
         {"{\"nodes\": [,]}", "line 1, column 12: not JSON"},
+        {"{\"nodes\": [1E400]}", "(document): not JSON: number overflow"},
         {"[]", "(document): is not an object"},
         {R"({"databases": []})", "nodes: is missing"},
         {R"({"nodes": {}, "databases": []})", "nodes: is not an array"},

@@ -291,6 +291,13 @@ bool ReadCatalogueFile(const std::string& text, Catalogue& catalogue, std::strin
             reason = reason.substr(colon + 2);
         error = LineAndColumn(text, failure.byte == 0 ? 0 : failure.byte - 1) + ": not JSON: " + reason;
         return false;
+    } catch (const Json::exception& failure) {
+        // A number beyond what a double holds (1E400): nlohmann names no
+        // place for it.
+        std::string reason = failure.what();
+        const std::size_t bracket = reason.find("] ");
+        error = "(document): not JSON: " + (bracket != std::string::npos ? reason.substr(bracket + 2) : reason);
+        return false;
     }
     try {
         if (!root.is_object())
