@@ -9,11 +9,14 @@ add_dependencies(rkdb2_tests rkdb2)
 rk_test_cases(rkdb2_tests CLIENT sim FILTER "-DoctorAlias*")
 
 # doctor's connection steps: a TLS listener with a throwaway certificate
-# (started once, stopped after the cases), and the PostgreSQL server.
+# (started once, stopped after the cases), and the PostgreSQL server. The
+# listener runs where the cases run, which for win32 may be the emulated
+# guest: its interpreter is looked up on that machine's PATH, not taken from
+# the one that configured the build.
 find_package(Python3 COMPONENTS Interpreter REQUIRED)
 set(rk_tls_dir ${CMAKE_CURRENT_BINARY_DIR}/tls-listener)
-add_test(NAME tools/tls_listener_start COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/tls_listener.py start ${rk_tls_dir})
-add_test(NAME tools/tls_listener_stop COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/tls_listener.py stop ${rk_tls_dir})
+add_test(NAME tools/tls_listener_start COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/tls_listener.py start ${rk_tls_dir})
+add_test(NAME tools/tls_listener_stop COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/tls_listener.py stop ${rk_tls_dir})
 set_tests_properties(tools/tls_listener_start PROPERTIES FIXTURES_SETUP rk_tls_listener)
 set_tests_properties(tools/tls_listener_stop PROPERTIES FIXTURES_CLEANUP rk_tls_listener)
 rk_test_cases(rkdb2_tests CLIENT sim FILTER "DoctorAlias.*" ENVIRONMENT RKDB2_TEST_TLS_PORT_FILE=${rk_tls_dir}/port
